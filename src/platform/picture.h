@@ -1,0 +1,97 @@
+// PictureBox: a drawing surface with a persistent image, user scale units and
+// the pen, fill and text state that the drawing kit works with.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+namespace orr {
+
+// One text printed on a picture, kept until the next Cls so that tests and
+// the batch driver can read back what a diagram shows.
+struct PrintedText {
+    double x = 0;
+    double y = 0;
+    QString text;
+};
+
+enum class DrawMode { Copy, NotXorPen };
+enum class FillStyle { Solid, Transparent };
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr, const QString& name = QString());
+
+    // Logical coordinate space: (0, 0) top left, ScaleWidth x ScaleHeight units.
+    double scaleWidth() const { return scaleW_; }
+    double scaleHeight() const { return scaleH_; }
+    void setScaleWidth(double w);
+    void setScaleHeight(double h);
+
+    double currentX = 0;
+    double currentY = 0;
+    QColor foreColor = Qt::black;
+    QColor backColor = Qt::white;
+    QColor fillColor = Qt::black;
+    FillStyle fillStyle = FillStyle::Transparent;
+    int drawWidth = 1;
+    int drawStyle = 0;  // 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot
+    DrawMode drawMode = DrawMode::Copy;
+    QFont font;
+    bool fontUnderline = false;
+    QString toolTipText;
+
+    void cls();
+    // Line from (x1, y1) to (x2, y2); box draws the rectangle outline, filled
+    // fills it with the colour itself (the "BF" form). The current point moves to (x2, y2).
+    void line(double x1, double y1, double x2, double y2, const QColor& c, bool box = false, bool filled = false);
+    void line(double x1, double y1, double x2, double y2) { line(x1, y1, x2, y2, foreColor); }
+    // Circle, arc or sector. Angles are radians counter-clockwise from the
+    // positive x axis; a negative angle also draws the radius to that end.
+    // Both zero means a full circle. Aspect is height / width.
+    void circle(double x, double y, double radius, const QColor& c, double start = 0, double end = 0,
+                double aspect = 1.0, bool arc = false);
+    // Prints at the current point (top-left of the text); the current x moves
+    // past the text and, with newline, to the start of the next line.
+    void print(const QString& text, bool newline = false);
+    double textWidth(const QString& text) const;
+    double textHeight(const QString& text = QStringLiteral("Ag")) const;
+    void paintPicture(const QImage& source, double x, double y, double w = -1, double h = -1);
+
+    const std::vector<PrintedText>& printedTexts() const { return log_; }
+    // The drawing as it stands, at the picture's size in pixels.
+    QImage image() const;
+    // The picture drawn at a larger resolution for printing: the picture is
+    // replayed at `factor` times its pixel size.
+    QSize pixelSize() const { return size(); }
+
+    double toPixelX(double x) const;
+    double toPixelY(double y) const;
+    double unitsPerPixelX() const;
+    double unitsPerPixelY() const;
+
+signals:
+    void clicked(double x, double y);
+    void pressed(double x, double y, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+
+private:
+    void ensureImage();
+    void setupPainter(class QPainter& p, const QColor& c, bool withFill, const QColor& fill) const;
+
+    double scaleW_ = 0;
+    double scaleH_ = 0;
+    QImage image_;
+    std::vector<PrintedText> log_;
+};
+
+}  // namespace orr
