@@ -100,6 +100,15 @@ void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& 
 {
     ensureImage();
     QPainter p(&image_);
+    if (shapeLog) {
+        DrawnShape d;
+        d.kind = box ? (filled ? DrawnShape::FilledBox : DrawnShape::Box) : DrawnShape::Line;
+        d.x1 = x1, d.y1 = y1, d.x2 = x2, d.y2 = y2;
+        d.colour = c, d.width = drawWidth, d.style = drawStyle;
+        d.fill = box && !filled && fillStyle == FillStyle::Solid;
+        d.fillColour = fillColor;
+        shapeLog->push_back(d);
+    }
     const QPointF a(toPixelX(x1), toPixelY(y1));
     const QPointF b(toPixelX(x2), toPixelY(y2));
     if (box) {
@@ -137,6 +146,14 @@ void PictureBox::circle(double x, double y, double radius, const QColor& c, doub
     if (aspect > 1.0) {
         ry = rx;
         rx = ry / aspect;
+    }
+    if (shapeLog) {
+        DrawnShape d;
+        d.kind = DrawnShape::Circle;
+        d.x1 = x, d.y1 = y, d.colour = c, d.width = drawWidth, d.style = drawStyle;
+        d.fill = fillStyle == FillStyle::Solid, d.fillColour = fillColor;
+        d.radius = radius, d.start = start, d.end = end, d.aspect = aspect;
+        shapeLog->push_back(d);
     }
     const QPointF centre(toPixelX(x), toPixelY(y));
     const QRectF rect(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);

@@ -20,6 +20,19 @@ struct PrintedText {
 };
 
 enum class DrawMode { Copy, NotXorPen };
+
+// One line, box or circle drawn on a picture, in its scale units, as recorded
+// for tests that check a diagram's geometry (see PictureBox::shapeLog).
+struct DrawnShape {
+    enum Kind { Line, Box, FilledBox, Circle } kind = Line;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // circles: centre in x1, y1
+    QColor colour;
+    int width = 1;
+    int style = 0;
+    bool fill = false;  // a box or circle filled with the fill colour
+    QColor fillColour;
+    double radius = 0, start = 0, end = 0, aspect = 1;
+};
 enum class FillStyle { Solid, Transparent };
 
 class PictureBox : public QWidget {
@@ -45,6 +58,8 @@ public:
     QFont font;
     bool fontUnderline = false;
     QString toolTipText;
+    // When set, every line, box and circle drawn is also appended here.
+    std::vector<DrawnShape>* shapeLog = nullptr;
 
     void cls();
     // Line from (x1, y1) to (x2, y2); box draws the rectangle outline, filled
