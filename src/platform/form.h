@@ -3,6 +3,7 @@
 // activate / resize / unload life cycle the windows are written against.
 #pragma once
 
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -10,7 +11,6 @@
 #include <vector>
 
 class QMdiArea;
-class QMdiSubWindow;
 
 namespace orr {
 

@@ -1,0 +1,49 @@
+// Start-up: registers the font substitutes, builds the main window and runs
+// either the event loop or a batch file.
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+
+#include "batch/batch_driver.h"
+#include "platform/msgbox.h"
+#include "shell/main_window.h"
+
+namespace orr {
+
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+}
+
+int runSuite(int argc, char** argv)
+{
+    const char* batchFile = nullptr;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--batch") == 0)
+            batchFile = argv[i + 1];
+    if (batchFile && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orrinvale V10"));
+    registerFontSubstitutes();
+    QApplication::setFont(QFont(QStringLiteral("Verdana"), 8));
+
+    if (batchFile) {
+        setMessageBoxesSilent(true);
+        MainWindow::create(true);
+        return runBatchFile(QString::fromLocal8Bit(batchFile));
+    }
+    MainWindow::create(false);
+    return app.exec();
+}
+
+}  // namespace orr
