@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs the Debian packages the suite needs to build, run and test, when
+# any is missing. Runs apt-get as root, or through sudo.
+set -e
+PACKAGES="build-essential cmake qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev \
+fonts-dejavu-core fonts-liberation2 fonts-comic-neue"
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get install -y --no-install-recommends $missing || {
+    $SUDO apt-get update
+    $SUDO apt-get install -y --no-install-recommends $missing
+}
