@@ -112,6 +112,9 @@ public:
     // Makes the array this variant holds unshared, so it can be written.
     ArrObj* mutableArray();
 
+    // Appends to the string this variant holds, copying it first when shared.
+    void appendString(std::string_view more);
+
     void setIntRaw(Tag t, int32_t v) { release(); tag_ = t; i_ = v; }
     void setDoubleRaw(double v) { release(); tag_ = TDouble; d_ = v; }
 

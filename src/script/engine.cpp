@@ -1,0 +1,205 @@
+// The engine: global names, procedures and objects, and the entry points that compile and run code.
+#include "script/engine.h"
+
+#include "script/compiler.h"
+#include "script/parser.h"
+
+namespace orr::script {
+namespace {
+
+// The Err object scripts see.
+class ErrObject final : public HostObject {
+public:
+    explicit ErrObject(ErrState& s) : s_(s) {}
+    std::string typeName() const override { return "ErrObject"; }
+    bool hasMember(std::string_view n) const override
+    {
+        return n == "number" || n == "description" || n == "source" || n == "clear" || n == "raise" ||
+               n == "helpfile" || n == "helpcontext";
+    }
+    Variant invoke(std::string_view n, std::vector<Variant>& args) override
+    {
+        if (n == "number" || n.empty()) return Variant::lng(s_.number);
+        if (n == "description") return Variant::str(s_.description);
+        if (n == "source") return Variant::str(s_.source);
+        if (n == "helpfile") return Variant::str("");
+        if (n == "helpcontext") return Variant::integer(0);
+        if (n == "clear") {
+            s_.clear();
+            return {};
+        }
+        if (n == "raise") {
+            if (args.empty() || args.size() > 5) raise(ErrWrongArgs, "Raise");
+            int num = toLong(args[0]);
+            std::string desc = args.size() > 2 && !args[2].isEmpty() ? toString(args[2]) : errorDescription(num);
+            if (desc.empty()) desc = "Unknown runtime error";
+            ScriptError e(num, desc);
+            if (args.size() > 1 && !args[1].isEmpty()) e.source = toString(args[1]);
+            throw e;
+        }
+        raise(ErrNoSuchMember, std::string(n));
+    }
+    void assign(std::string_view n, std::vector<Variant>&, const Variant& v) override
+    {
+        if (n == "number") s_.number = toLong(v);
+        else if (n == "description") s_.description = toString(v);
+        else if (n == "source") s_.source = toString(v);
+        else raise(ErrNoSuchMember, std::string(n));
+    }
+    Variant defaultValue() override { return Variant::lng(s_.number); }
+
+private:
+    ErrState& s_;
+};
+
+constexpr size_t kStackSlots = 1 << 18;
+
+} // namespace
+
+Engine::Engine() : stack_(kStackSlots)
+{
+    sp_ = stack_.data();
+    frames_.reserve(static_cast<size_t>(maxDepth_) + 8);
+    reset();
+}
+
+Engine::~Engine() = default;
+
+void Engine::reset()
+{
+    if (!frames_.empty()) return;  // never while a script runs
+    globals_.clear();
+    globalStore_.clear();
+    globalMembers_.clear();
+    for (auto& p : procs_) retired_.push_back(p);
+    procs_.clear();
+    retired_.clear();
+    err_.clear();
+    addObject("err", std::make_shared<ErrObject>(err_), false);
+}
+
+const GlobalSym* Engine::findGlobal(const std::string& name) const
+{
+    auto it = globals_.find(name);
+    return it == globals_.end() ? nullptr : &it->second;
+}
+
+Variant* Engine::declareGlobal(const std::string& name)
+{
+    GlobalSym& g = globals_[name];
+    if (g.kind == GlobalSym::Variable && g.var) return g.var;
+    globalStore_.emplace_back();
+    g = GlobalSym{};
+    g.kind = GlobalSym::Variable;
+    g.var = &globalStore_.back();
+    return g.var;
+}
+
+void Engine::defineConstant(const std::string& name, const Variant& value)
+{
+    GlobalSym& g = globals_[name];
+    g.kind = GlobalSym::Constant;
+    g.constant = value;
+    g.var = nullptr;
+}
+
+int Engine::defineProcedure(std::unique_ptr<Proc> proc)
+{
+    auto it = globals_.find(proc->name);
+    if (it != globals_.end() && it->second.kind == GlobalSym::Procedure) {
+        int index = it->second.proc;
+        retired_.push_back(procs_[static_cast<size_t>(index)]);
+        procs_[static_cast<size_t>(index)] = std::move(proc);
+        return index;
+    }
+    GlobalSym& g = globals_[proc->name];
+    g.kind = GlobalSym::Procedure;
+    g.var = nullptr;
+    g.proc = static_cast<int>(procs_.size());
+    procs_.push_back(std::move(proc));
+    return g.proc;
+}
+
+bool Engine::isGlobalMember(const std::string& name) const
+{
+    for (const GlobalMember& m : globalMembers_)
+        if (m.host->hasMember(name)) return true;
+    return false;
+}
+
+void Engine::addObject(const std::string& name, std::shared_ptr<HostObject> object, bool membersGlobal)
+{
+    std::string lname = toLower(name);
+    *declareGlobal(lname) = Variant::object(object);
+    if (membersGlobal) globalMembers_.push_back({lname, std::move(object)});
+}
+
+void Engine::setPollHook(std::function<void()> hook, int interval)
+{
+    pollHook_ = std::move(hook);
+    pollInterval_ = interval > 0 ? interval : 4096;
+    pollBudget_ = pollInterval_;
+}
+
+void Engine::poll()
+{
+    pollBudget_ = pollInterval_;
+    if (pollHook_) pollHook_();
+}
+
+void Engine::addCode(std::string_view text)
+{
+    ScriptAst ast = parseScript(text);
+    std::unique_ptr<Proc> top = compileScript(*this, ast);
+    pollBudget_ = pollInterval_;
+    execute(*top, nullptr, 0);
+}
+
+Variant Engine::eval(std::string_view expression)
+{
+    ExprPtr e = parseExpression(expression);
+    std::unique_ptr<Proc> code = compileExpression(*this, *e);
+    pollBudget_ = pollInterval_;
+    return execute(*code, nullptr, 0);
+}
+
+bool Engine::hasProcedure(std::string_view name) const
+{
+    const GlobalSym* g = findGlobal(toLower(name));
+    return g && g->kind == GlobalSym::Procedure;
+}
+
+Variant Engine::run(std::string_view name, std::vector<Variant> args)
+{
+    const GlobalSym* g = findGlobal(toLower(name));
+    if (!g || g->kind != GlobalSym::Procedure) raise(ErrSubNotDefined, std::string(name));
+    std::shared_ptr<Proc> keep = procs_[static_cast<size_t>(g->proc)];
+    pollBudget_ = pollInterval_;
+    return execute(*keep, args.data(), static_cast<int>(args.size()));
+}
+
+Variant Engine::callByName(const std::string& name, Variant* args, int argc)
+{
+    if (const GlobalSym* g = findGlobal(name)) {
+        if (g->kind == GlobalSym::Variable) {
+            const Variant& v = *g->var;
+            if (argc == 0) return v;
+            if (v.isArray()) {
+                const ArrObj* a = v.rawArray();
+                return a->data[a->offset(args, static_cast<size_t>(argc))];
+            }
+        } else if (g->kind == GlobalSym::Constant && argc == 0) {
+            return g->constant;
+        }
+    }
+    for (const GlobalMember& m : globalMembers_) {
+        if (m.host->hasMember(name)) {
+            std::shared_ptr<HostObject> keep = m.host;
+            std::vector<Variant> list(args, args + argc);
+            return keep->invoke(name, list);
+        }
+    }
+    raise(ErrTypeMismatch, name);
+}
+
+} // namespace orr::script

@@ -1,0 +1,34 @@
+// Compiled code: instruction chunks, procedures and the positions errors report.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "script/ast.h"
+#include "script/opcodes.h"
+#include "script/variant.h"
+
+namespace orr::script {
+
+struct Chunk {
+    std::vector<Instr> code;
+    std::vector<Pos> pos;              // source position of each instruction
+    std::vector<Variant> consts;       // literals and member names (as strings)
+    // Instruction ranges [first, last) of statements, sorted, for resuming after
+    // an error: execution continues at the end of the range holding the failure.
+    std::vector<std::pair<int, int>> statements;
+    int nlocals = 0;   // frame slots: parameters, the result, locals and hidden loop state
+    int maxStack = 0;  // operand stack the chunk can need above its locals
+};
+
+struct Proc {
+    std::string name;  // lower case
+    std::string displayName;
+    bool isFunction = false;
+    int nparams = 0;
+    std::vector<bool> byRef;  // per parameter
+    int resultSlot = 0;       // the slot assigning to the function's name writes
+    Chunk chunk;
+};
+
+} // namespace orr::script
