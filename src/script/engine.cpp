@@ -52,7 +52,7 @@ private:
     ErrState& s_;
 };
 
-constexpr size_t kStackSlots = 1 << 18;
+constexpr size_t kStackSlots = 1 << 16;
 
 } // namespace
 
