@@ -9,13 +9,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMessageBox>
 #include <QTimer>
 
 #include "platform/controls.h"
 #include "platform/msgbox.h"
 #include "state/suite_state.h"
+#include "values/floating_dialog.h"
 #include "values/formatters.h"
 #include "values/quantities.h"
 #include "values/value_entry.h"
@@ -72,26 +71,13 @@ private:
     bool old_;
 };
 
-QWidget* mainWindow()
-{
-    QMdiArea* area = FormRegistry::instance().mdiArea();
-    return area ? area->window() : nullptr;
-}
-
-// Brings a dialog to the front; the headless platform has no stacking to change.
-void raiseWindow(QWidget* w)
-{
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        w->raise();
-}
-
 const QString kChangedTitle = QStringLiteral("Input changed.");
 
 }  // namespace
 
 InputForm::InputForm() : Form(QStringLiteral("InputForm"))
 {
-    if (QWidget* main = mainWindow())
+    if (QWidget* main = dialogOwner())
         setParent(main, Qt::Dialog);
     setCaption(QStringLiteral("Parameters."));
     QFont arial(QStringLiteral("Arial"));
@@ -408,12 +394,7 @@ bool InputForm::event(QEvent* e)
 
 void InputForm::loseActivation()
 {
-    if (!isLoaded() || busy_ || isActiveWindow())
-        return;
-    // Only another window of the suite taking the activation closes the
-    // dialog: not a message box, not switching to another program.
-    QWidget* now = QApplication::activeWindow();
-    if (!now || QApplication::activeModalWidget() || qobject_cast<QMessageBox*>(now))
+    if (!isLoaded() || busy_ || !activationMovedElsewhere(this))
         return;
     suite().entryLock = true;
     unloadSelf();
@@ -469,8 +450,7 @@ void OpenValueEntry(const QString& quantityType, int index)
     if (served)
         if (auto* b = served->findChild<QAbstractButton*>(controlName(QStringLiteral("SelectButton"), index)))
             caption = b->text();
-    if (QWidget* main = mainWindow())
-        f->move(main->geometry().center() - f->rect().center());
+    placeOverMainWindow(f);
     f->showForm();
     f->open(quantityType, caption);
     raiseWindow(f);

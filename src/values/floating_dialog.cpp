@@ -1,0 +1,38 @@
+// Placement and activation rules of the floating entry dialogs.
+#include "values/floating_dialog.h"
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMessageBox>
+
+#include "platform/form.h"
+
+namespace orr {
+
+QWidget* dialogOwner()
+{
+    QMdiArea* area = FormRegistry::instance().mdiArea();
+    return area ? area->window() : nullptr;
+}
+
+void placeOverMainWindow(QWidget* dialog)
+{
+    if (QWidget* main = dialogOwner())
+        dialog->move(main->geometry().center() - dialog->rect().center());
+}
+
+void raiseWindow(QWidget* dialog)
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        dialog->raise();
+}
+
+bool activationMovedElsewhere(const QWidget* dialog)
+{
+    if (dialog->isActiveWindow())
+        return false;
+    QWidget* now = QApplication::activeWindow();
+    return now && !QApplication::activeModalWidget() && !qobject_cast<QMessageBox*>(now);
+}
+
+}  // namespace orr
