@@ -162,10 +162,12 @@ void FormRegistry::unload(Form* f)
 {
     if (!f || !f->loaded_)
         return;
+    // The window leaves the loaded list first, so that its own unload checks
+    // ("is any topic window still loaded?") already see it gone.
+    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), f), loaded_.end());
     f->formQueryUnload();
     f->loaded_ = false;
     f->formUnload();
-    loaded_.erase(std::remove(loaded_.begin(), loaded_.end(), f), loaded_.end());
     // Nothing may keep drawing on or calling into a window that is going away.
     if (suite().currentWindow == f)
         suite().currentWindow = nullptr;
