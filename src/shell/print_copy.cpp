@@ -97,8 +97,10 @@ public:
     {
         if (image.isNull())
             return;
-        const double w = width < 0 ? image.width() * kTwipsPerPixel : width;
-        const double h = height < 0 ? image.height() * kTwipsPerPixel : height;
+        // Its own size counts in screen pixels, however finely the image was drawn.
+        const QSizeF own = image.deviceIndependentSize() * kTwipsPerPixel;
+        const double w = width < 0 ? own.width() : width;
+        const double h = height < 0 ? own.height() : height;
         p_.save();
         p_.setRenderHint(QPainter::SmoothPixmapTransform, false);
         p_.drawImage(QRectF(dots(x), dots(y), dots(w), dots(h)), sharpened(image, dots(w), dots(h)));
@@ -128,7 +130,7 @@ private:
 
 }  // namespace
 
-QString makersNotice() { return QStringLiteral("Orrinvale V10 : FREE download software. Copy freely for teaching."); }
+QString makersNotice() { return QStringLiteral("Orrinvale V10 : free teaching software."); }
 
 void setPrinterOverride(QPrinter* printer) { g_printerOverride = printer; }
 
