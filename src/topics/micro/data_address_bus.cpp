@@ -120,8 +120,8 @@ private:
     // The processor: a shadowed box with its three-line label.
     void drawCpu(double y, double height)
     {
-        boxOrLine(0, 10, y, 0, 130, height, kLightCyan, QStringLiteral("BFS"));
-        boxOrLine(0, 10, y, 0, 130, height, kBlack, QStringLiteral("B"));
+        boxOrLine(0, 0, y, 0, 150, height, kLightCyan, QStringLiteral("BFS"));
+        boxOrLine(0, 0, y, 0, 150, height, kBlack, QStringLiteral("B"));
         const int mid = int(y + height / 2);
         printCentred(75, mid - 24, QStringLiteral("Microprocessor"), kDarkBlue, 10, 1);
         printCentred(75, mid - 8, QStringLiteral("or"), kDarkBlue, 10, 1);
@@ -135,9 +135,9 @@ private:
         for (int i = 0; i < bits; ++i) {
             const int bit = bits - 1 - i;
             const double y = top + i * pitch;
-            boxOrLine(12, 140, y, 0, 260, 0, kRed, QString());
+            boxOrLine(12, 150, y, 0, 250, 0, kRed, QString());
             int w = 0;
-            printAt(150, int(y - 11), prefix + QString::number(bit), kBlack, 6, w);
+            printAt(158, int(y - 11), prefix + QString::number(bit), kBlack, 6, w);
             const bool one = (value >> bit) & 1;
             boxOrLine(0, 402, y - 6, 0, 16, 12 / 1.28 * 1.0, one ? kRed : kWhite, QStringLiteral("BF"));
             boxOrLine(0, 402, y - 6, 0, 16, 12 / 1.28 * 1.0, kBlack, QStringLiteral("B"));
@@ -151,7 +151,7 @@ private:
         int w = 0;
         printAt(x, y, caption, kBlack, 10, w);
         int v = 0;
-        printAt(x + w, y, value, kRed, 10, v, 0);
+        printAt(x + w + 5, y, value, kRed, 10, v, 0);
     }
 
     void drawDataBus()
@@ -175,15 +175,15 @@ private:
         w = 0;
         printAt(270, 233, QStringLiteral("Data out of CPU."), kBlue, 9, w);
 
-        printValueLine(10, 262, QStringLiteral("Data value = "), FormatNumber(dataValue, true));
-        printValueLine(10, 280, QStringLiteral("Binary = "), FormatBinary(dataValue));
+        printValueLine(0, 262, QStringLiteral("Data value = "), FormatNumber(dataValue, true));
+        printValueLine(0, 280, QStringLiteral("Binary = "), binaryText(dataValue, 8));
     }
 
     void drawAddressBus()
     {
         int w = 1;
         printAt(150, 4, QStringLiteral("Microprocessor Address Bus."), kBlue, 13, w);
-        printValueLine(10, 24, QStringLiteral("Address in decimal = "), FormatNumber(float(addressValue), true));
+        printValueLine(0, 24, QStringLiteral("Address in decimal = "), FormatNumber(float(addressValue), true));
         printValueLine(330, 24, QStringLiteral("Hexadecimal = "), hexText(addressValue));
         drawCpu(70, 185);
         drawBusLines(QStringLiteral("A"), 16, addressValue, 62, 14);
@@ -197,6 +197,11 @@ private:
         arrowheadRight(260, 292, kBlue, 6);
         w = 0;
         printAt(270, 285, QStringLiteral("Address out of CPU."), kBlue, 9, w);
+    }
+
+    static QString binaryText(long value, int digits)
+    {
+        return QString::number(value, 2).rightJustified(digits, QLatin1Char('0'));
     }
 
     static QString hexText(long value)
