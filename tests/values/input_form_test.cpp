@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QThread>
 #include <functional>
 
@@ -474,4 +475,24 @@ TEST_F(InputFormTest, ClickingElsewhereClosesLikeCancel)
     EXPECT_TRUE(suite().entryLock);
     EXPECT_EQ(topic->label->caption(), "old");
     EXPECT_EQ(suite().openWindowCount, 0);
+}
+
+TEST_F(InputFormTest, AMessageBoxOverTheDialogDoesNotCloseIt)
+{
+    InputForm* f = open(QStringLiteral("Resistance."));
+    ASSERT_TRUE(waitFor([f] { return f->isActiveWindow(); }));
+    type("47");
+    QMessageBox note(QMessageBox::Information, QStringLiteral("Input range limited."), QStringLiteral("text"),
+                    QMessageBox::Ok, topic);
+    note.setWindowModality(Qt::ApplicationModal);
+    note.show();
+    note.activateWindow();
+    ASSERT_TRUE(waitFor([&note] { return note.isActiveWindow(); }));
+    QApplication::processEvents();
+    ASSERT_EQ(dialog(), f);
+    note.close();
+    f->activateWindow();
+    ASSERT_TRUE(waitFor([f] { return f->isActiveWindow(); }));
+    EXPECT_EQ(dialog(), f);
+    EXPECT_EQ(box(), "47");
 }
