@@ -24,10 +24,15 @@ protected:
     {
         for (const char* name : {"ComputerHardware", "DataStructures", "Instr_3"})
             testing::registerFakeTopic(QString::fromLatin1(name));
-        testing::resetWindows();
         ContentsIndex::instance().load(testing::sourceIndexPath());
-        window = contentsWindow();
+        reset();
         ASSERT_NE(window, nullptr);
+    }
+    // Closes every window, the contents window too, and opens the contents window again.
+    void reset()
+    {
+        testing::resetWindows();
+        window = contentsWindow();
     }
     void TearDown() override { testing::resetWindows(); }
 
@@ -178,7 +183,7 @@ TEST_F(ContentsWindowTest, LookupOpensTheOwningTopicAtItsExample)
         {3, nullptr, 0},
     };
     for (const auto& c : cases) {
-        testing::resetWindows();
+        reset();
         int position = c.position;
         bool skip = false, enable = true;
         window->Contents(position, skip, enable);
@@ -238,7 +243,7 @@ TEST_F(ContentsWindowTest, TreeClickOpensExamplesOnly)
         {4, nullptr, 0},            {1, nullptr, 0},              {3, nullptr, 0},
     };
     for (const auto& c : cases) {
-        testing::resetWindows();
+        reset();
         window->TreeView1_NodeClick(window->node(c.node));
         EXPECT_EQ(suite().contentsPosition, c.node + 1);
         if (!c.window) {
@@ -254,7 +259,7 @@ TEST_F(ContentsWindowTest, TreeClickOpensExamplesOnly)
 
 TEST_F(ContentsWindowTest, ListClickOpensTheItemsPositionAndKeepsTheFixedSize)
 {
-    window->Text1->setText("character");
+    window->Text1->setText("character codes");
     ASSERT_EQ(listedPositions(), (QList<int>{6}));
     window->setSize(3000, 2000);
     window->List1_Click(window->List1->item(0));
