@@ -90,6 +90,14 @@ public:
 // Centres a window in the main window (nothing happens without one).
 void centreInMainWindow(Form* w);
 
+// True when the window is the active child of the main window.
+bool isActiveChild(const Form* w);
+
+// Shows the theory window and brings it to the front. A window that is already
+// the active one is not activated again by the main window's menus, so its
+// text is renewed here: the notes asked for are what the learner sees.
+void showTheoryWindow();
+
 // Shows the sub-text window with a caption and its text, as a topic pops up an explanation.
 void showSubText(const QString& caption, const QString& text);
 

@@ -1,8 +1,5 @@
 // SubText: a short explanation a topic pops up, sized and centred as the
 // theory window is.
-#include <QMdiArea>
-#include <QMdiSubWindow>
-
 #include "shell/companion_windows.h"
 #include "state/suite_state.h"
 
@@ -27,8 +24,7 @@ void showSubText(const QString& caption, const QString& text)
     w->SubTextLabel->setCaption(text);
     w->setCaption(caption);
     // Already the active window, it is not activated again: only its size follows the new text.
-    const bool active = w->isShown() && w->subWindow() && w->subWindow()->mdiArea() &&
-                        w->subWindow()->mdiArea()->activeSubWindow() == w->subWindow();
+    const bool active = isActiveChild(w);
     w->showForm();
     w->bringToFront();
     if (active)

@@ -1,5 +1,7 @@
 // Theory: the notes of the current example under the topic's caption, and the
 // sizing shared with the sub-text window.
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <algorithm>
 
 #include "shell/companion_windows.h"
@@ -21,6 +23,15 @@ void centreInMainWindow(Form* w)
         return;
     w->setLeft((main->widthTwips() - w->width()) / 2);
     w->setTop((main->heightTwips() - w->height()) / 2);
+}
+
+bool isActiveChild(const Form* w)
+{
+    if (!w || !w->isShown())
+        return false;
+    if (QMdiSubWindow* sub = w->subWindow())
+        return sub->mdiArea() && sub->mdiArea()->activeSubWindow() == sub;
+    return w->isActiveWindow();
 }
 
 TextWindow::TextWindow(const QString& name, const QString& labelName) : Form(name)
@@ -90,6 +101,18 @@ void TheoryWindow::formActivate()
     const QString& br = s.paragraphBreak;
     Theorylabel->setCaption(s.theory[0] + br + s.theory[1] + br + s.theory[2] + br + s.theory[3]);
     arrange();
+}
+
+void showTheoryWindow()
+{
+    auto* w = formAs<TheoryWindow>(QStringLiteral("Theory"));
+    if (!w)
+        return;
+    const bool wasActive = isActiveChild(w);
+    w->showForm();
+    w->bringToFront();
+    if (wasActive)
+        w->formActivate();
 }
 
 namespace {

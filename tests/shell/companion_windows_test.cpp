@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -161,6 +162,26 @@ TEST_F(CompanionWindowsTest, ActivationSetsTheCopySourceAndContent)
     EXPECT_EQ(calc->CalcPicture->pixmap().size(), QSize(120, 80));
     EXPECT_NEAR(calc->width(), 120 * 15 + 350, 15);
     EXPECT_NEAR(calc->height(), 80 * 15 + 750, 15);
+}
+
+TEST_F(CompanionWindowsTest, ShowingTheActiveTheoryWindowAgainRenewsItsText)
+{
+    QMdiArea area;
+    area.resize(1200, 900);
+    area.show();
+    FormRegistry::instance().setMdiArea(&area);
+    auto* theory = formAs<TheoryWindow>(QStringLiteral("Theory"));
+    showTheoryWindow();
+    theory->formActivate();  // as the main window does when a child becomes active
+    ASSERT_TRUE(isActiveChild(theory));
+    suite().theory = {QStringLiteral("Use main dropdown menus or the Contents Window."), QString(), QString(),
+                      QString()};
+    suite().copySource = 0;
+    showTheoryWindow();
+    EXPECT_EQ(theory->Theorylabel->caption(), QStringLiteral("Use main dropdown menus or the Contents Window.\n\n\n\n\n\n"));
+    EXPECT_EQ(suite().copySource, 2);
+    reset();
+    FormRegistry::instance().setMdiArea(nullptr);
 }
 
 TEST_F(CompanionWindowsTest, CopyTakesTheCopySourceThenFallsBackToThePicture)
