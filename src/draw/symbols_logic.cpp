@@ -1,6 +1,7 @@
 // Logic symbols: level indicators, truth-table rows, the earth bar, the gate
 // symbols in two sizes and the RS flip-flop block.
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "draw/primitives.h"
@@ -51,19 +52,20 @@ void andOutline(int x, int y, const AndShape& s, long fill)
 const AndShape kLargeAnd{35, 24, 30, kGateInputUpper, kGateInputLower, kGateInputStart};
 const AndShape kSmallAnd{16, 11, 14, kSmallGateInputUpper, kSmallGateInputLower, kSmallGateInputStart};
 
-// The OR outline: a pointed front of two filled sectors, a concave back cut
-// out by a white arc shape. Returns the x offset of the pointed tip.
+// The OR outline: a pointed front of two filled sectors and a concave back,
+// cut out of the body as a white half-ellipse (the circle primitive's arc shape
+// with an aspect) from corner to corner. Returns the x offset of the tip.
 struct OrShape {
     double straight;  // straight part of the top and bottom before the front curves
     double half;      // half the body height
     double front;     // radius of the front curves
     double back;      // radius of the back curve
-    double backCentre;  // x offset of the back curve's centre
+    double depth;     // how far the back curves into the body
     double upper, lower, leadStart;
 };
 
-const OrShape kLargeOr{10, 24, 60, 30, -20, kGateInputUpper, kGateInputLower, kGateInputStart};
-const OrShape kSmallOr{5, 11, 28, 15, -10, kSmallGateInputUpper, kSmallGateInputLower, kSmallGateInputStart};
+const OrShape kLargeOr{10, 24, 60, 30, 8, kGateInputUpper, kGateInputLower, kGateInputStart};
+const OrShape kSmallOr{5, 11, 28, 15, 4, kSmallGateInputUpper, kSmallGateInputLower, kSmallGateInputStart};
 
 // x offset, relative to the centre of a circle of radius r, where it crosses
 // the height dy (design units).
@@ -73,32 +75,61 @@ double crossing(double r, double dy)
     return h >= r ? 0 : std::sqrt(r * r - h * h);
 }
 
-double orOutline(int x, int y, const OrShape& s, long fill, double leadEndCentre)
+// The back curve: half an ellipse, `depth` wide, as tall as the body allows.
+struct BackCurve {
+    double radius;  // the longer (vertical) axis, picture units
+    double aspect;
+    double depth;
+    // x offset of the curve at height dy (design units).
+    double at(double dy) const
+    {
+        const double h = dy * scale() / radius;
+        return h >= 1 ? 0 : depth * std::sqrt(1 - h * h);
+    }
+};
+
+BackCurve backOf(const OrShape& s)
+{
+    const double radius = std::min(s.back, s.half * scale());
+    return {radius, radius / s.depth, s.depth};
+}
+
+void backArc(double x, double y, const BackCurve& b, long fill)
+{
+    if (fill >= 0)
+        circle(-5, x, y, b.radius, fill, 3 * kPi / 2, kPi / 2, b.aspect);
+    else
+        circle(0, x, y, b.radius, 0, 3 * kPi / 2, kPi / 2, b.aspect);
+}
+
+// Draws the outline with the inputs ending on a back curve `behind` units
+// behind the body (0, or the exclusive-OR's second curve).
+double orOutline(int x, int y, const OrShape& s, long fill, double behind)
 {
     const double k = scale();
-    const double rise = s.half * k;  // half height in picture units
     const double tip = s.straight + crossing(s.front, s.half);
-    const double alpha = std::atan2(rise, tip - s.straight) * 180 / kPi;
+    const double alpha = std::atan2(s.half * k, tip - s.straight) * 180 / kPi;
 
     circle(-4, x + s.straight, y + s.half, s.front, fill, alpha * kPi / 180, kPi / 2);
     circle(-4, x + s.straight, y - s.half, s.front, fill, 3 * kPi / 2, (360 - alpha) * kPi / 180);
     box(x, y, 0, -s.half, s.straight, 2 * s.half, fill);
 
-    // The concave back: a white arc shape with its black arc.
-    const double theta = std::acos(std::min(1.0, -s.backCentre / s.back)) * 180 / kPi;
-    circle(-5, x + s.backCentre, y, s.back, 15, (360 - theta) * kPi / 180, theta * kPi / 180);
+    const BackCurve back = backOf(s);
+    backArc(x, y, back, 15);
+    if (behind > 0)
+        backArc(x - behind, y, back, -1);
 
     arc(x + s.straight, y + s.half, s.front, alpha, 90);
     arc(x + s.straight, y - s.half, s.front, 270, 360 - alpha);
     line(x, y, 0, -s.half, s.straight, 0);
     line(x, y, 0, s.half, s.straight, 0);
-    const double corner = (s.back * std::sin(theta * kPi / 180)) / k;  // where the back arc meets x
+    const double corner = back.radius / k;  // where the back curve meets the corners
     if (corner < s.half) {
         line(x, y, 0, -s.half, 0, s.half - corner);
         line(x, y, 0, corner, 0, s.half - corner);
     }
     for (const double dy : {s.upper, s.lower}) {
-        const double end = leadEndCentre + crossing(s.back, dy);
+        const double end = back.at(dy) - behind;
         line(x, y, s.leadStart, dy, end - s.leadStart, 0);
     }
     return tip;
@@ -163,37 +194,34 @@ void DrawNandGateSmall(int x, int y)
 
 void DrawOrGate(int x, int y)
 {
-    const double tip = orOutline(x, y, kLargeOr, 13, kLargeOr.backCentre);
+    const double tip = orOutline(x, y, kLargeOr, 13, 0);
     line(x, y, tip, 0, kGateOutputEnd - tip, 0);
 }
 
 void DrawOrGateSmall(int x, int y)
 {
-    const double tip = orOutline(x, y, kSmallOr, 13, kSmallOr.backCentre);
+    const double tip = orOutline(x, y, kSmallOr, 13, 0);
     line(x, y, tip, 0, kSmallGateOutputEnd - tip, 0);
 }
 
 void DrawNorGate(int x, int y)
 {
-    const double tip = orOutline(x, y, kLargeOr, 11, kLargeOr.backCentre);
+    const double tip = orOutline(x, y, kLargeOr, 11, 0);
     line(x, y, tip + 10, 0, kGateOutputEnd - tip - 10, 0);
     ring(x + tip + 5, y, 5);
 }
 
 void DrawNorGateSmall(int x, int y)
 {
-    const double tip = orOutline(x, y, kSmallOr, 11, kSmallOr.backCentre);
+    const double tip = orOutline(x, y, kSmallOr, 11, 0);
     line(x, y, tip + 6, 0, kSmallGateOutputEnd - tip - 6, 0);
     ring(x + tip + 3, y, 3);
 }
 
 void DrawXorGate(int x, int y)
 {
-    // The second back arc stands 8 behind the first; the inputs end on it.
-    constexpr double kBehind = 8;
-    const double tip = orOutline(x, y, kLargeOr, 12, kLargeOr.backCentre - kBehind);
-    const double theta = std::acos(-kLargeOr.backCentre / kLargeOr.back) * 180 / kPi;
-    arc(x + kLargeOr.backCentre - kBehind, y, kLargeOr.back, 360 - theta, theta);
+    // The second back curve stands 8 behind the first; the inputs end on it.
+    const double tip = orOutline(x, y, kLargeOr, 12, 8);
     line(x, y, tip, 0, kGateOutputEnd - tip, 0);
 }
 
