@@ -221,8 +221,8 @@ const std::vector<TreeTopic>& treeTopics()
          {"Logic Buffer Stage", "Bipolar Transistor Driver", "CMOS to TTL Logic Interface",
           "Clock Pulse Generator"}},
         {"Digital", "BooleanAlgebra", "Boolean and DeMorgan's",
-         {"Boolean Postulates", "Commutative and Associative Rules", "Identity",
-          "Absorption and Negating Rules", "Distributive Rules", "De Morgan's Theorems", "Simplifying using Boolean Theorem's",
+         {"Boolean Postulates", "Commutative and Associative Rules", "Identity", "Absorption and Negating Rules",
+          "Distributive Rules", "De Morgan's Theorems", "Simplifying using Boolean Theorem's",
           "Simplifying using DeMorgan's Theorem's"}},
 
         {"Microprocessor", "MicroComputers", "Micro-Computer",
@@ -352,6 +352,8 @@ void ComputingTreeIndex::buildTree()
         for (const char* example : t.examples)
             addNode(topic, QString(), QString::fromUtf8(example));
     }
+    // The branches stay open; the learner starts reading at the first root.
+    TreeView1->scrollToTop();
 }
 
 QTreeWidgetItem* ComputingTreeIndex::node(int index) const
