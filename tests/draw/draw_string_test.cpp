@@ -96,9 +96,23 @@ TEST_F(DrawStringTest, SettingsApplyWithinTheCallAndAreResetAfter)
 
 TEST_F(DrawStringTest, MalformedTextNeverFails)
 {
-    for (const char* junk : {"m", "m,", ",,m-,-", "c", "s", "w", "y99", "--..", "u-", "r1.2.3", "m+,+ d", "nbnbn"})
+    for (const char* junk : {"m", "m,", ",,m-,-", "c", "s", "w", "y99", "--..", "u-", "r1.2.3", "m+,+ d", "nbnbn",
+                             "r99999999999999999999999", "s99999999999 r5", "w30000 r10 d10", "c-1 r3"})
         draw(5, 5, QString::fromLatin1(junk));
     draw(5, 5, QString());
+    expectKnownState();
+
+    // Random texts over the command alphabet.
+    const QString alphabet = QStringLiteral("udlrefghmbncswyUDLR0123456789+-.,  x");
+    uint32_t seed = 12345;
+    for (int i = 0; i < 500; ++i) {
+        QString text;
+        for (int j = 0; j < 24; ++j) {
+            seed = seed * 1103515245u + 12345u;
+            text += alphabet[int((seed >> 16) % uint32_t(alphabet.size()))];
+        }
+        draw(300, 200, text);
+    }
     expectKnownState();
 }
 
