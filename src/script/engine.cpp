@@ -1,6 +1,9 @@
 // The engine: global names, procedures and objects, and the entry points that compile and run code.
 #include "script/engine.h"
 
+#include <cstdlib>
+#include <new>
+
 #include "script/compiler.h"
 #include "script/parser.h"
 
@@ -56,14 +59,21 @@ constexpr size_t kStackSlots = 1 << 16;
 
 } // namespace
 
-Engine::Engine() : stack_(kStackSlots)
+Engine::Engine()
 {
-    sp_ = stack_.data();
+    static_assert(TEmpty == 0, "an all-zero Variant must be Empty");
+    stack_ = static_cast<Variant*>(std::calloc(kStackSlots, sizeof(Variant)));
+    if (!stack_) throw std::bad_alloc();
+    stackSlots_ = kStackSlots;
+    sp_ = stack_;
     frames_.reserve(static_cast<size_t>(maxDepth_) + 8);
     reset();
 }
 
-Engine::~Engine() = default;
+Engine::~Engine()
+{
+    std::free(stack_);
+}
 
 void Engine::reset()
 {

@@ -100,7 +100,10 @@ private:
     std::vector<std::shared_ptr<Proc>> retired_;  // replaced while possibly running
     std::vector<GlobalMember> globalMembers_;
     std::vector<std::unique_ptr<Proc>> scripts_;  // top-level code and expressions, kept while running
-    std::vector<Variant> stack_;
+    // The value stack: zeroed memory, which is what Empty looks like, so it costs
+    // nothing until used. Slots above the top are always Empty.
+    Variant* stack_ = nullptr;
+    size_t stackSlots_ = 0;
     std::vector<Frame> frames_;
     int maxDepth_ = 2000;
     std::function<void()> pollHook_;

@@ -148,7 +148,7 @@ Variant Engine::execute(const Proc& proc, Variant* args, int argc)
     if (argc != proc.nparams) raise(ErrWrongArgs, proc.displayName);
     if (static_cast<int>(frames_.size()) >= maxDepth_) raise(ErrOutOfStack);
     Variant* base = sp_;
-    Variant* end = stack_.data() + stack_.size();
+    Variant* end = stack_ + stackSlots_;
     if (end - base < proc.chunk.nlocals + proc.chunk.maxStack) raise(ErrOutOfStack);
     for (int i = 0; i < argc; ++i) base[i] = args[i].deref();
     sp_ = base + proc.chunk.nlocals;
@@ -164,7 +164,7 @@ Variant Engine::interpret(size_t entry)
     Variant* base = f->base;
     Variant* sp = sp_;
     const Variant* K = f->proc->chunk.consts.data();
-    Variant* const stackEnd = stack_.data() + stack_.size();
+    Variant* const stackEnd = stack_ + stackSlots_;
     const Variant* const entryBase = frames_[entry].base;
 
     auto pop = [&sp]() -> Variant { return std::move(*--sp); };

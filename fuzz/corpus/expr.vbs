@@ -1,0 +1,1 @@
+NOT((A OR B) AND C)
