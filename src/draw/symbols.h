@@ -92,7 +92,7 @@ void DrawLed(int x, int y, long colour, const QString& label = QString());
 // supplies at x + 45.
 void DrawOpAmp(int x, int y);
 
-// Push-to-make switch on a vertical wire, contacts at (x, y - 2) and (x, y + 23).
+// Push-to-make switch in a vertical wire, contacts at (x, y) and (x, y + 23).
 void DrawPushSwitch(int x, int y, const QString& label, bool closed);
 // Changeover switch: pivot contact at (x, y), contacts at (x + 30, y - 10) and
 // (x + 30, y + 10) (the left-hand one at x - 30); position 0 selects the upper

@@ -186,11 +186,13 @@ void DrawOpAmp(int x, int y)
 
 void DrawPushSwitch(int x, int y, const QString& label, bool closed)
 {
+    // The contact bar rests on both contacts when closed and stands off them
+    // when open; the push button's stem sticks out to the right.
     const double bar = closed ? 3 : 10;
-    thickLine(x, y, bar, -5, 0, 31, 2);
-    line(x, y, bar, 10, 12, 0);
-    thickLine(x, y, bar + 12, 6, 0, 9, 3);
-    ring(x, y - 2, 2);
+    thickLine(x, y, bar, -3, 0, 29, 2);
+    line(x, y, bar, 11, 12, 0);
+    thickLine(x, y, bar + 12, 7, 0, 9, 3);
+    ring(x, y, 2);
     ring(x, y + 23, 2);
     text(x - 24, y + 5, label);
 }
