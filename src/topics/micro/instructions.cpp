@@ -1,0 +1,434 @@
+// Instructions: instruction register, decoder, control signals, chip select.
+#include "topics/micro/instructions.h"
+
+#include <algorithm>
+
+#include "batch/batch_state.h"
+#include "draw/primitives.h"
+#include "draw/symbols.h"
+#include "topics/micro/micro_theory.h"
+#include "topics/micro/register_panels.h"
+
+namespace orr::micro {
+
+namespace {
+
+constexpr long kBlack = 0, kDarkBlue = 1, kMaroon = 4, kPurple = 5, kGrey = 8, kBlue = 9, kCyan = 11,
+               kRed = 12, kYellow = 14, kWhite = 15;
+constexpr int kOffset = 50;
+
+const char* const kCaptions[4] = {"Instruction Register.", "Instruction Decoder.", "Control Signals.",
+                                  "Chip Select."};
+const char* const kOperations[4] = {"AND", "OR", "XOR", "NOT"};
+const char* const kDevices[4] = {"Output Register.", "Read Only Memory.", "Input Register.",
+                                 "Random Access Memory."};
+const char* const kCodes[4] = {"00", "01", "10", "11"};
+
+int text(int x, int y, const QString& t, long colour, int size, bool bold = false)
+{
+    int b = bold ? 1 : 0;
+    printAt(x, y, t, colour, size, b);
+    return b;
+}
+
+void box(double x, double y, double w, double h, long fill, long outline)
+{
+    boxOrLine(0, x, y, 0, w, h, fill, QStringLiteral("BFS"));
+    boxOrLine(0, x, y, 0, w, h, outline, QStringLiteral("B"));
+}
+
+void line(double x, double y, double w, double h, long colour, int width = 1)
+{
+    boxOrLine(width > 1 ? 10 + width : 0, x, y, 0, w, h, colour, QString());
+}
+
+int codeIndex(const QString& code) { return code.toInt(nullptr, 2) & 3; }
+
+}  // namespace
+
+QString aluResult(const QString& code, const QString& registerA, const QString& operand)
+{
+    QString r;
+    for (int i = 0; i < 8; ++i) {
+        const bool a = i < registerA.size() && registerA.at(i) == QLatin1Char('1');
+        const bool b = i < operand.size() && operand.at(i) == QLatin1Char('1');
+        bool bit = false;
+        if (code == QLatin1String("00"))
+            bit = a && b;
+        else if (code == QLatin1String("01"))
+            bit = a || b;
+        else if (code == QLatin1String("10"))
+            bit = a != b;
+        else
+            bit = !a;
+        r += QLatin1Char(bit ? '1' : '0');
+    }
+    return r;
+}
+
+Instructions::Instructions() : TopicForm(QStringLiteral("Instructions"), 2, 4)
+{
+    title = QStringLiteral("INSTRUCTIONS and CONTROL");
+    setTopicId(98);
+    setDrawingFrame(kOffset, 1.28f);
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Instructions::Timer1_Timer);
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &Instructions::Timer2_Timer);
+}
+
+void Instructions::formLoad()
+{
+    registerA = QStringLiteral("10101111");
+    operand = QStringLiteral("11010001");
+    code = QStringLiteral("00");
+    result = QStringLiteral("00000000");
+    address = QStringLiteral("10110101");
+    writing = false;
+    inputOutput = false;
+    TopicForm::formLoad();
+}
+
+void Instructions::formActivate()
+{
+    TopicForm::formActivate();
+    Timer1->start();
+    Timer2->start();
+}
+
+void Instructions::formDeactivate()
+{
+    Timer1->stop();
+    Timer2->stop();
+    TopicForm::formDeactivate();
+}
+
+void Instructions::setToolbarFlags(SuiteState::ToolbarFlags& f)
+{
+    f.print = true;
+    f.copy = true;
+    f.notes = true;
+}
+
+void Instructions::configureExample(int e)
+{
+    setDrawingFrame(kOffset, scaleFor(e));
+    static const char* const triggers[4][4] = {
+        {"Code 00", "Code 01", "Code 10", "Code 11"},
+        {"Code 00", "Code 01", "Code 10", "Code 11"},
+        {"Read/Write", "Select Chip", "Clock", ""},
+        {"Code 00", "Code 01", "Code 10", "Code 11"},
+    };
+    const int p = std::clamp(e, 0, 3);
+    for (int i = 0; i < 4; ++i) {
+        Trigger[size_t(i)]->setCaption(QLatin1String(triggers[p][i]));
+        Trigger[size_t(i)]->setShown(triggers[p][i][0] != 0);
+    }
+    if (p == 0) {
+        SelectButton[0]->setCaption(QStringLiteral("Register A"));
+        SelectButton[1]->setCaption(QStringLiteral("Operand"));
+        setLabelQuietly(0, registerA);
+        setLabelQuietly(1, operand);
+        suite().selectorCount = 1;
+    } else if (p == 3) {
+        SelectButton[0]->setCaption(QStringLiteral("8-bit Address"));
+        setLabelQuietly(0, address);
+        suite().selectorCount = 0;
+    } else {
+        suite().selectorCount = -1;
+    }
+}
+
+void Instructions::takeValue(int e, int index, double value)
+{
+    const QString bits = QString::number(qint64(value)).rightJustified(8, QLatin1Char('0')).right(8);
+    if (e == 0 && index == 0)
+        registerA = bits;
+    else if (e == 0 && index == 1)
+        operand = bits;
+    else if (e == 3)
+        address = bits;
+}
+
+void Instructions::Trigger_Click(int index)
+{
+    const int e = example();
+    if (e == 2) {
+        if (index == 0) {
+            writing = !writing;
+        } else if (index == 1) {
+            inputOutput = !inputOutput;
+        } else {
+            clockPhase ^= 1;
+            PanelFrame frame(Picture1, kOffset, scaleFor(e));
+            drawClock();
+            return;
+        }
+    } else if (e == 3) {
+        address = QLatin1String(kCodes[index & 3]) + address.mid(2);
+    } else {
+        code = QLatin1String(kCodes[index & 3]);
+        result = aluResult(code, registerA, operand);
+    }
+    results();
+}
+
+void Instructions::drawExample(int e)
+{
+    clockTicks = 0;
+    setCaption(title + QStringLiteral(":   ") + QLatin1String(kCaptions[std::clamp(e, 0, 3)]));
+    switch (e) {
+    case 1: drawDecoder(); break;
+    case 2: drawControlSignals(); break;
+    case 3: drawChipSelect(); break;
+    default: drawRegisterAndAlu(); break;
+    }
+}
+
+void Instructions::theoryParagraphs(int e, std::array<QString, 4>& p) { instructionsTopicTheory(e, p); }
+
+// ---- position 0: instruction register and arithmetic and logic unit ----
+
+void Instructions::drawRegisterAndAlu()
+{
+    text(120, 2, QStringLiteral("Instruction Register and A.L.U."), kDarkBlue, 12, true);
+
+    box(0, 30, 290, 58, kCyan, kDarkBlue);
+    text(10, 32, QStringLiteral("Program Instruction Register."), kDarkBlue, 8);
+    box(10, 50, 70, 30, kWhite, kDarkBlue);
+    text(16, 51, QStringLiteral("Operation"), kDarkBlue, 7);
+    text(33, 62, code, kRed, 10, true);
+    box(90, 50, 190, 30, kWhite, kDarkBlue);
+    text(100, 51, QStringLiteral("Operand"), kDarkBlue, 7);
+    text(140, 62, operand, kRed, 10, true);
+
+    box(330, 30, 190, 58, kCyan, kDarkBlue);
+    text(340, 32, QStringLiteral("Register A."), kDarkBlue, 8);
+    box(340, 50, 170, 30, kWhite, kDarkBlue);
+    text(375, 58, registerA, kRed, 10, true);
+
+    // Both operands go down into the unit; the operation code selects its function.
+    line(185, 80, 0, 52, kDarkBlue);
+    arrowheadDown(185, 132, kDarkBlue, 6);
+    line(425, 80, 0, 52, kDarkBlue);
+    arrowheadDown(425, 132, kDarkBlue, 6);
+    line(45, 80, 0, 82, kMaroon);
+    line(45, 162, 105, 0, kMaroon);
+    arrowheadRight(150, 162, kMaroon, 6);
+    text(50, 148, QStringLiteral("Op. code"), kMaroon, 7);
+
+    box(150, 132, 310, 56, kYellow, kMaroon);
+    text(200, 136, QStringLiteral("Arithmetic and Logic Unit."), kMaroon, 9, true);
+    text(240, 160, QStringLiteral("Operation = ") + QLatin1String(kOperations[codeIndex(code)]), kMaroon, 9);
+
+    line(305, 188, 0, 27, kDarkBlue);
+    arrowheadDown(305, 215, kDarkBlue, 6);
+    box(205, 215, 200, 30, kWhite, kDarkBlue);
+    text(215, 217, QStringLiteral("Result."), kDarkBlue, 7);
+    text(260, 226, result, kRed, 10, true);
+
+    // The operations table with the current code marked.
+    box(500, 110, 130, 80, kWhite, kDarkBlue);
+    text(508, 112, QStringLiteral("Typical  ALU Operations."), kDarkBlue, 7, true);
+    for (int i = 0; i < 4; ++i) {
+        const long c = i == codeIndex(code) ? kRed : kDarkBlue;
+        text(525, 130 + 14 * i, QLatin1String(kCodes[i]), c, 8, i == codeIndex(code));
+        text(565, 130 + 14 * i, QLatin1String(kOperations[i]), c, 8, i == codeIndex(code));
+    }
+
+    text(0, 258, QStringLiteral("Example:  Register A = 00001010   Operand = 00011111"), kPurple, 8);
+    text(0, 272, QStringLiteral("AND = 00001010     OR = 00011111     XOR = 00010101     NOT = 11110101"), kPurple,
+         8);
+}
+
+// ---- position 1: the 2-to-4 line decoder ----
+
+void Instructions::drawDecoder()
+{
+    text(150, 2, QStringLiteral("Instruction Decoder."), kDarkBlue, 12, true);
+    box(0, 90, 110, 80, kCyan, kDarkBlue);
+    text(8, 92, QStringLiteral("Operation"), kDarkBlue, 8);
+    text(8, 104, QStringLiteral("Code."), kDarkBlue, 8);
+    text(40, 130, code, kRed, 12, true);
+
+    for (int i = 0; i < 2; ++i) {
+        const int y = 115 + 30 * i;
+        line(110, y, 90, 0, kDarkBlue);
+        arrowheadRight(200, y, kDarkBlue, 5);
+        text(150, y - 14, QStringLiteral("A") + QString::number(1 - i), kDarkBlue, 7);
+        DrawLogicBit(130, y - 6, kRed, code.at(i) == QLatin1Char('1'));
+    }
+    box(200, 70, 120, 140, kYellow, kMaroon);
+    text(215, 120, QStringLiteral("2 to 4 Line"), kMaroon, 9, true);
+    text(225, 136, QStringLiteral("Decoder."), kMaroon, 9, true);
+
+    box(480, 60, 150, 160, kCyan, kDarkBlue);
+    text(495, 62, QStringLiteral("Arithmetic and"), kDarkBlue, 8, true);
+    text(495, 74, QStringLiteral("Logic Unit."), kDarkBlue, 8, true);
+    const int current = codeIndex(code);
+    for (int i = 0; i < 4; ++i) {
+        const int y = 100 + 30 * i;
+        const bool on = i == current;
+        line(320, y, 160, 0, on ? kRed : kGrey, on ? 3 : 1);
+        arrowheadRight(480, y, on ? kRed : kGrey, 6);
+        text(330, y - 14, QLatin1String(kCodes[i]), on ? kRed : kGrey, 8, on);
+        text(500, y - 6, QLatin1String(kOperations[i]), on ? kRed : kDarkBlue, 9, on);
+    }
+    text(0, 250, QStringLiteral("Only one output line of the decoder is active for each operation code;"), kPurple,
+         8);
+    text(0, 264, QStringLiteral("it enables the matching function of the arithmetic and logic unit."), kPurple, 8);
+}
+
+// ---- position 2: control bus and clock ----
+
+void Instructions::drawControlSignals()
+{
+    text(170, 2, QStringLiteral("Control Signals."), kDarkBlue, 12, true);
+    box(0, 40, 130, 190, kCyan, kDarkBlue);
+    text(15, 110, QStringLiteral("Micro-"), kDarkBlue, 10, true);
+    text(15, 125, QStringLiteral("processor."), kDarkBlue, 10, true);
+
+    const bool ram = !inputOutput;
+    box(440, 30, 180, 80, ram ? kYellow : kWhite, kDarkBlue);
+    text(455, 60, QStringLiteral("Random Access Memory."), kDarkBlue, 8, ram);
+    box(440, 140, 180, 80, ram ? kWhite : kYellow, kDarkBlue);
+    text(465, 170, QStringLiteral("Input/Output Port."), kDarkBlue, 8, !ram);
+
+    // Read and write go to both devices; each chip enable to one device.
+    const long rd = writing ? kGrey : kRed;
+    const long wr = writing ? kRed : kGrey;
+    line(130, 55, 280, 0, rd, writing ? 1 : 2);
+    line(410, 55, 30, 0, rd, writing ? 1 : 2);
+    line(410, 55, 0, 110, rd, writing ? 1 : 2);
+    line(410, 165, 30, 0, rd, writing ? 1 : 2);
+    line(130, 80, 290, 0, wr, writing ? 2 : 1);
+    line(420, 80, 20, 0, wr, writing ? 2 : 1);
+    line(420, 80, 0, 105, wr, writing ? 2 : 1);
+    line(420, 185, 20, 0, wr, writing ? 2 : 1);
+    line(130, 100, 310, 0, ram ? kRed : kGrey, ram ? 2 : 1);
+    line(130, 205, 310, 0, ram ? kGrey : kRed, ram ? 1 : 2);
+    text(145, 44, QStringLiteral("RD"), rd, 8, true);
+    text(145, 69, QStringLiteral("WR"), wr, 8, true);
+    text(145, 89, QStringLiteral("CE1"), ram ? kRed : kGrey, 8, true);
+    text(145, 194, QStringLiteral("CE2"), ram ? kGrey : kRed, 8, true);
+
+    text(145, 236, QStringLiteral("Clock"), kDarkBlue, 8, true);
+    drawClock();
+    text(470, 240, QStringLiteral("Action clocked on falling"), kMaroon, 8);
+    text(470, 252, QStringLiteral("edge of waveform."), kMaroon, 8);
+    drawReadWriteStatus();
+}
+
+void Instructions::drawClock()
+{
+    // The lit half alternates: the high part of each cycle, then the low part.
+    boxOrLine(0, 130, 248, 0, 300, 30, kWhite, QStringLiteral("BF"));
+    const QString wave = clockPhase == 0 ? QStringLiteral("c9 r25 u25 c7 r25 d25 r25")
+                                         : QStringLiteral("c7 r25 u25 c9 r25 d25 r25");
+    for (int i = 0; i < 4; ++i)
+        draw(130 + 75 * i, 275, wave);
+}
+
+void Instructions::drawReadWriteStatus()
+{
+    boxOrLine(0, 0, 285, 0, 440, 22, kWhite, QStringLiteral("BF"));
+    text(0, 288, writing ? QStringLiteral("Writing") : QStringLiteral("Reading"), kRed, 10, true);
+    text(80, 288, inputOutput ? QStringLiteral(" Input/Output Port.") : QStringLiteral("   Random Access Memory."),
+         kDarkBlue, 10, true);
+}
+
+// ---- position 3: chip select ----
+
+void Instructions::drawLegendLine(int i, bool highlighted)
+{
+    const int x = i < 2 ? 155 : 365;
+    const int y = i % 2 == 0 ? 8 : 23;
+    boxOrLine(0, x, y, 0, 200, 17, kWhite, QStringLiteral("BF"));
+    const QString t = QString(QLatin1Char(kCodes[i][0])) + QStringLiteral("  ") + QLatin1Char(kCodes[i][1]) +
+                      QStringLiteral(" = ") + QLatin1String(kDevices[i]);
+    text(x + 5, y + 1, t, highlighted ? kRed : kDarkBlue, 8, highlighted);
+}
+
+void Instructions::drawChipSelect()
+{
+    text(0, 4, QStringLiteral("Chip Select."), kDarkBlue, 12, true);
+    for (int i = 0; i < 4; ++i)
+        drawLegendLine(i, false);
+
+    // The address lines, A7 on the left.
+    text(0, 52, QStringLiteral("Address"), kDarkBlue, 8, true);
+    for (int i = 0; i < 8; ++i) {
+        const int x = 90 + 30 * i;
+        text(x - 4, 50, QStringLiteral("A") + QString::number(7 - i), kDarkBlue, 8);
+        DrawLogicBit(x, 64, kRed, address.at(i) == QLatin1Char('1'));
+        line(x + 4, 78, 0, i < 2 ? 32 : 192, i < 2 ? kMaroon : kGrey);
+    }
+    box(70, 110, 100, 110, kYellow, kMaroon);
+    text(80, 140, QStringLiteral("Chip Select"), kMaroon, 8, true);
+    text(90, 154, QStringLiteral("Decoder."), kMaroon, 8, true);
+
+    // The low six lines run on to every device along a common bus.
+    line(154, 270, 456, 0, kGrey);
+    line(610, 116, 0, 154, kGrey);
+    text(330, 274, QStringLiteral("A5 - A0 to every device."), kGrey, 8);
+
+    const int selected = codeIndex(address.left(2));
+    for (int i = 0; i < 4; ++i) {
+        const int y = 90 + 45 * i;
+        const int out = 125 + 25 * i;  // decoder output
+        const int route = 330 + 15 * i;
+        const bool on = i == selected;
+        const long c = on ? kRed : kGrey;
+        box(400, y, 190, 34, on ? kYellow : kWhite, kDarkBlue);
+        text(412, y + 10, QLatin1String(kDevices[i]), kDarkBlue, 8, on);
+        line(170, out, route - 170, 0, c, on ? 2 : 1);
+        line(route, out, 0, y + 17 - out, c, on ? 2 : 1);
+        line(route, y + 17, 400 - route, 0, c, on ? 2 : 1);
+        text(382, y + 3, QStringLiteral("CE"), c, 6);
+        line(590, y + 26, 20, 0, kGrey);
+    }
+    text(0, 300, QStringLiteral("Example addresses:"), kPurple, 8, true);
+    text(0, 314, QStringLiteral("00110101 : 01110101 : 10110101 :11110101"), kPurple, 8);
+}
+
+// ---- timers ----
+
+void Instructions::Timer1_Timer()
+{
+    if (example() != 3 || !isShown())
+        return;
+    highlightOn_ = !highlightOn_;
+    PanelFrame frame(Picture1, kOffset, scaleFor(3));
+    drawLegendLine(codeIndex(address.left(2)), highlightOn_);
+}
+
+void Instructions::Timer2_Timer()
+{
+    if (example() != 2 || !isShown())
+        return;
+    clockPhase ^= 1;
+    ++clockTicks;
+    PanelFrame frame(Picture1, kOffset, scaleFor(2));
+    drawClock();
+    drawReadWriteStatus();
+}
+
+namespace {
+RegisterForm<Instructions> reg(QStringLiteral("Instructions"));
+
+// The page's switches for the batch driver; the clock reads "ticking" once
+// its timer has redrawn the waveform since the page was drawn.
+BatchState state(QStringLiteral("instructions"), [] {
+    auto* w = dynamic_cast<Instructions*>(FormRegistry::instance().loadedForm(QStringLiteral("Instructions")));
+    if (!w)
+        return QStringLiteral("not loaded");
+    return QStringLiteral("code=%1 result=%2 address=%3 %4 %5 clock=%6")
+        .arg(w->code, w->result, w->address, w->writing ? QStringLiteral("writing") : QStringLiteral("reading"),
+             w->inputOutput ? QStringLiteral("port") : QStringLiteral("memory"),
+             w->clockTicks > 0 ? QStringLiteral("ticking") : QStringLiteral("still"));
+});
+}
+
+}  // namespace orr::micro

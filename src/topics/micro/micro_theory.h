@@ -1,0 +1,15 @@
+// Theory texts of the microprocessor topics: one to four paragraphs for each
+// instruction and for each page of the instructions-and-control topic.
+#pragma once
+
+#include <QString>
+#include <array>
+
+#include "topics/micro/instruction_set.h"
+
+namespace orr::micro {
+
+void instructionTheory(Op op, std::array<QString, 4>& paragraphs);
+void instructionsTopicTheory(int position, std::array<QString, 4>& paragraphs);
+
+}  // namespace orr::micro
