@@ -805,6 +805,13 @@ private:
         case ExprKind::Binary: break;
         }
         expr(*e.base);
+        // Arithmetic with a literal number on the right takes the constant directly.
+        if (e.rhs->kind == ExprKind::Literal && e.rhs->value.isNumeric() &&
+            (e.op == BinOp::Add || e.op == BinOp::Sub || e.op == BinOp::Mul || e.op == BinOp::Mod)) {
+            Op op = e.op == BinOp::Add ? Op::AddK : e.op == BinOp::Sub ? Op::SubK : e.op == BinOp::Mul ? Op::MulK : Op::ModK;
+            emit(op, e.pos, constant(e.rhs->value));
+            return;
+        }
         expr(*e.rhs);
         int flags = literalFlags(e.base.get(), e.rhs.get());
         switch (e.op) {

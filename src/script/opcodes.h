@@ -22,6 +22,7 @@ class Variant;
     X(RefG, "g = global")                                                               \
     X(AppendL, "a = slot; joins the popped value onto the variable, in place when unshared") \
     X(AppendG, "g = global")                                                            \
+    X(AddK, "a = constant index: adds a literal") X(SubK, "a") X(MulK, "a") X(ModK, "a")   \
     X(Add, "") X(Sub, "") X(Mul, "") X(Div, "") X(IntDiv, "") X(Mod, "") X(Pow, "")     \
     X(Neg, "") X(Concat, "") X(Not, "")                                                 \
     X(And, "") X(Or, "") X(Xor, "") X(Eqv, "") X(Imp, "")                               \

@@ -18,6 +18,54 @@ inline void putInt(Variant& dst, int64_t r, bool bothShort)
     else dst.setDoubleRaw(static_cast<double>(r));
 }
 
+// The four common operators with their Integer, Long and Double fast paths; the
+// result replaces the left operand.
+inline void add(Variant& a, const Variant& b)
+{
+    if (intTag(a.tag()) && intTag(b.tag()))
+        putInt(a, static_cast<int64_t>(a.rawInt()) + b.rawInt(), a.tag() == TInt && b.tag() == TInt);
+    else if (a.tag() == TDouble && b.tag() == TDouble) {
+        double r = a.rawDouble() + b.rawDouble();
+        if (std::isinf(r)) raise(ErrOverflow);
+        a.setDoubleRaw(r);
+    }
+    else
+        a = opAdd(a, b);
+}
+
+inline void sub(Variant& a, const Variant& b)
+{
+    if (intTag(a.tag()) && intTag(b.tag()))
+        putInt(a, static_cast<int64_t>(a.rawInt()) - b.rawInt(), a.tag() == TInt && b.tag() == TInt);
+    else if (a.tag() == TDouble && b.tag() == TDouble) {
+        double r = a.rawDouble() - b.rawDouble();
+        if (std::isinf(r)) raise(ErrOverflow);
+        a.setDoubleRaw(r);
+    }
+    else
+        a = opSub(a, b);
+}
+
+inline void mul(Variant& a, const Variant& b)
+{
+    if (intTag(a.tag()) && intTag(b.tag()))
+        putInt(a, static_cast<int64_t>(a.rawInt()) * b.rawInt(), a.tag() == TInt && b.tag() == TInt);
+    else if (a.tag() == TDouble && b.tag() == TDouble) {
+        double r = a.rawDouble() * b.rawDouble();
+        if (std::isinf(r)) raise(ErrOverflow);
+        a.setDoubleRaw(r);
+    } else
+        a = opMul(a, b);
+}
+
+inline void mod(Variant& a, const Variant& b)
+{
+    if (intTag(a.tag()) && intTag(b.tag()) && b.rawInt() != 0)
+        putInt(a, static_cast<int64_t>(a.rawInt()) % b.rawInt(), a.tag() == TInt && b.tag() == TInt);
+    else
+        a = opMod(a, b);
+}
+
 inline bool truth(const Variant& v)
 {
     if (v.tag() == TBool || intTag(v.tag())) return v.rawInt() != 0;
@@ -192,52 +240,14 @@ Variant Engine::interpret(size_t entry)
                 case Op::AppendL: append(base[in.a], pop()); break;
                 case Op::AppendG: append(*in.g, pop()); break;
 
-                case Op::Add: {
-                    Variant& a = sp[-2];
-                    Variant& b = sp[-1];
-                    if (intTag(a.tag()) && intTag(b.tag()))
-                        putInt(a, static_cast<int64_t>(a.rawInt()) + b.rawInt(), a.tag() == TInt && b.tag() == TInt);
-                    else if (a.tag() == TDouble && b.tag() == TDouble)
-                        a.setDoubleRaw(a.rawDouble() + b.rawDouble());
-                    else
-                        a = opAdd(a, b);
-                    *--sp = Variant();
-                    break;
-                }
-                case Op::Sub: {
-                    Variant& a = sp[-2];
-                    Variant& b = sp[-1];
-                    if (intTag(a.tag()) && intTag(b.tag()))
-                        putInt(a, static_cast<int64_t>(a.rawInt()) - b.rawInt(), a.tag() == TInt && b.tag() == TInt);
-                    else if (a.tag() == TDouble && b.tag() == TDouble)
-                        a.setDoubleRaw(a.rawDouble() - b.rawDouble());
-                    else
-                        a = opSub(a, b);
-                    *--sp = Variant();
-                    break;
-                }
-                case Op::Mul: {
-                    Variant& a = sp[-2];
-                    Variant& b = sp[-1];
-                    if (intTag(a.tag()) && intTag(b.tag()))
-                        putInt(a, static_cast<int64_t>(a.rawInt()) * b.rawInt(), a.tag() == TInt && b.tag() == TInt);
-                    else if (a.tag() == TDouble && b.tag() == TDouble)
-                        a = Variant::dbl(a.rawDouble() * b.rawDouble()), (void)0;
-                    else
-                        a = opMul(a, b);
-                    *--sp = Variant();
-                    break;
-                }
-                case Op::Mod: {
-                    Variant& a = sp[-2];
-                    Variant& b = sp[-1];
-                    if (intTag(a.tag()) && intTag(b.tag()) && b.rawInt() != 0)
-                        putInt(a, static_cast<int64_t>(a.rawInt()) % b.rawInt(), a.tag() == TInt && b.tag() == TInt);
-                    else
-                        a = opMod(a, b);
-                    *--sp = Variant();
-                    break;
-                }
+                case Op::Add: add(sp[-2], sp[-1]); *--sp = Variant(); break;
+                case Op::Sub: sub(sp[-2], sp[-1]); *--sp = Variant(); break;
+                case Op::Mul: mul(sp[-2], sp[-1]); *--sp = Variant(); break;
+                case Op::Mod: mod(sp[-2], sp[-1]); *--sp = Variant(); break;
+                case Op::AddK: add(sp[-1], K[in.a]); break;
+                case Op::SubK: sub(sp[-1], K[in.a]); break;
+                case Op::MulK: mul(sp[-1], K[in.a]); break;
+                case Op::ModK: mod(sp[-1], K[in.a]); break;
                 case Op::Div: sp[-2] = opDiv(sp[-2], sp[-1]); *--sp = Variant(); break;
                 case Op::IntDiv: sp[-2] = opIntDiv(sp[-2], sp[-1]); *--sp = Variant(); break;
                 case Op::Pow: sp[-2] = opPow(sp[-2], sp[-1]); *--sp = Variant(); break;
