@@ -105,3 +105,20 @@ TEST_F(ScriptTest, AddingCodeAgainReplacesAProcedure)
 
 } // namespace
 } // namespace orr::script::test
+
+namespace orr::script::test {
+namespace {
+
+// The graph editor declares its variables once, pushes values as statements and evaluates.
+TEST_F(ScriptTest, DeclaredArraysTakeValuesPushedAsStatements)
+{
+    engine.addCode("Public a, b, c, d, m, n, x1, x2, k(6), q(2)");
+    engine.addCode("k(0) = 2");
+    engine.addCode("k(6) = 3.5");
+    engine.addCode("x = 4");
+    EXPECT_EQ(evalText("k(0) * x ^ 2 + k(6)"), "35.5");
+    EXPECT_EQ(evalText("Sin(0) + Abs(-x)"), "4");
+}
+
+} // namespace
+} // namespace orr::script::test
