@@ -1,10 +1,13 @@
 // The script control: runs learner code in the engine with a time-out, an interrupt and live events.
 #include "platform/script_control.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QInputDialog>
 
 #include <atomic>
+
+#include "platform/msgbox.h"
 
 namespace orr {
 namespace {
@@ -23,6 +26,42 @@ qint64 nowMs()
 
 constexpr qint64 kEventsEveryMs = 15;  // keeps the window responsive while a script runs
 
+// MsgBox through the platform's message boxes (logged, and answered by default in
+// batch mode); InputBox through a text dialog, or its default text with no window.
+class PlatformDialogs final : public script::DialogHost {
+public:
+    int msgBox(const std::string& prompt, int buttons, const std::string& title) override
+    {
+        MsgButtons b = MsgButtons::Ok;
+        switch (buttons & 7) {
+        case 1: b = MsgButtons::OkCancel; break;
+        case 3: b = MsgButtons::YesNoCancel; break;
+        case 4: b = MsgButtons::YesNo; break;
+        default: break;
+        }
+        switch (orr::msgBox(QString::fromStdString(prompt), b, QString::fromStdString(title))) {
+        case MsgResult::Cancel: return 2;
+        case MsgResult::Yes: return 6;
+        case MsgResult::No: return 7;
+        default: return 1;
+        }
+    }
+    bool inputBox(const std::string& prompt, const std::string& title, const std::string& def,
+                  std::string& answer) override
+    {
+        answer = def;
+        if (messageBoxesSilent() || !qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
+        bool ok = false;
+        QString text = QInputDialog::getText(nullptr, QString::fromStdString(title), QString::fromStdString(prompt),
+                                             QLineEdit::Normal, QString::fromStdString(def), &ok);
+        if (!ok) return false;
+        answer = text.toStdString();
+        return true;
+    }
+};
+
+PlatformDialogs platformDialogs;
+
 } // namespace
 
 ScriptFailure::ScriptFailure(const ScriptErrorInfo& e)
@@ -31,6 +70,7 @@ ScriptFailure::ScriptFailure(const ScriptErrorInfo& e)
 ScriptControl::ScriptControl()
 {
     engine_.setPollHook([this] { pollHook(); }, 8192);
+    engine_.setDialogHost(&platformDialogs);
 }
 
 void ScriptControl::interrupt() { interruptRequested = true; }

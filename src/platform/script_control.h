@@ -45,7 +45,7 @@ public:
     void Reset();
     const ScriptErrorInfo& Error() const { return error_; }
 
-    // Where MsgBox and InputBox go; without one they return their defaults.
+    // Where MsgBox and InputBox go; by default the platform message boxes and a text dialog.
     void setDialogHost(script::DialogHost* host) { engine_.setDialogHost(host); }
 
     // Stops the script that is running now (from an event handler while it runs).
