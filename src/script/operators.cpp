@@ -205,6 +205,7 @@ Variant opConcat(const Variant& a0, const Variant& b0)
     const Variant& b = b0.deref();
     if (a.isNull() && b.isNull()) return Variant::null();
     std::string s = a.isNull() ? std::string() : toString(a);
+    if (!b.isNull() && s.size() + (b.isString() ? b.rawString().size() : 0) > (size_t{1} << 28)) raise(14);
     if (!b.isNull()) {
         if (b.isString()) s += b.rawString();
         else s += toString(b);

@@ -1,5 +1,7 @@
 // Virtual machine: runs compiled chunks on one value stack, with frames for procedure calls.
 #include <cmath>
+#include <new>
+#include <stdexcept>
 
 #include "script/engine.h"
 #include "script/library.h"
@@ -9,6 +11,9 @@ namespace orr::script {
 namespace {
 
 inline bool intTag(Tag t) { return t == TInt || t == TLong; }
+
+constexpr int kErrOutOfStringSpace = 14;
+constexpr size_t kMaxStringLength = size_t{1} << 28;
 
 // Integer result of Integer/Long arithmetic: stays Integer when both were and it fits.
 inline void putInt(Variant& dst, int64_t r, bool bothShort)
@@ -181,6 +186,8 @@ Variant& counterOf(const Instr& in, Variant* base)
 
 void append(Variant& v, Variant&& x)
 {
+    if (v.isString() && x.isString() && v.rawString().size() + x.rawString().size() > kMaxStringLength)
+        raise(kErrOutOfStringSpace);
     if (v.isString() && !x.isNull()) {
         if (x.isString()) v.appendString(x.rawString());
         else v.appendString(toString(x));
@@ -216,6 +223,7 @@ Variant Engine::interpret(size_t entry)
     const Variant* const entryBase = frames_[entry].base;
 
     auto pop = [&sp]() -> Variant { return std::move(*--sp); };
+    ScriptError pendingError(0);
 
     for (;;) {
         try {
@@ -537,7 +545,15 @@ Variant Engine::interpret(size_t entry)
                 case Op::Undefined: raise(ErrUndefined, K[in.a].rawString());
                 }
             }
+        } catch (const std::bad_alloc&) {
+            pendingError = ScriptError(ErrOutOfMemory);
+        } catch (const std::length_error&) {
+            pendingError = ScriptError(kErrOutOfStringSpace);
         } catch (ScriptError& e) {
+            pendingError = std::move(e);
+        }
+        {
+            ScriptError& e = pendingError;
             // Fill in where the error arose, then find a frame that resumes after errors.
             const Instr* faultPc = pc - 1;
             if (e.line == 0) {
@@ -561,7 +577,7 @@ Variant Engine::interpret(size_t entry)
                 for (Variant* p = const_cast<Variant*>(entryBase); p < sp; ++p) *p = Variant();
                 sp_ = const_cast<Variant*>(entryBase);
                 frames_.resize(entry);
-                throw;
+                throw e;
             }
             err_.number = e.number;
             err_.description = e.description;
