@@ -36,7 +36,10 @@ bool identChar(char c) { return identStart(c) || std::isdigit(static_cast<unsign
 
 class Lexer {
 public:
-    explicit Lexer(std::string_view t) : s_(t) {}
+    explicit Lexer(std::string_view t) : s_(t)
+    {
+        if (s_.substr(0, 3) == "\xEF\xBB\xBF") s_.remove_prefix(3);  // a UTF-8 byte-order mark
+    }
 
     std::vector<Token> run()
     {

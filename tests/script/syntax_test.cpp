@@ -97,3 +97,14 @@ TEST_F(ScriptTest, ErrIsClearedByOnErrorStatements)
 
 } // namespace
 } // namespace orr::script::test
+
+namespace orr::script::test {
+namespace {
+
+TEST_F(ScriptTest, ByteOrderMarkIsIgnored)
+{
+    EXPECT_EQ(run("\xEF\xBB\xBFShow 1"), std::vector<std::string>{"1"});
+}
+
+} // namespace
+} // namespace orr::script::test
