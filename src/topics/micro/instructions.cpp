@@ -230,12 +230,12 @@ void Instructions::drawRegisterAndAlu()
     text(260, 226, result, kRed, 10, true);
 
     // The operations table with the current code marked.
-    box(500, 110, 130, 80, kWhite, kDarkBlue);
-    text(508, 112, QStringLiteral("Typical  ALU Operations."), kDarkBlue, 7, true);
+    box(478, 110, 165, 80, kWhite, kDarkBlue);
+    text(484, 112, QStringLiteral("Typical  ALU Operations."), kDarkBlue, 7, true);
     for (int i = 0; i < 4; ++i) {
         const long c = i == codeIndex(code) ? kRed : kDarkBlue;
-        text(525, 130 + 14 * i, QLatin1String(kCodes[i]), c, 8, i == codeIndex(code));
-        text(565, 130 + 14 * i, QLatin1String(kOperations[i]), c, 8, i == codeIndex(code));
+        text(515, 130 + 14 * i, QLatin1String(kCodes[i]), c, 8, i == codeIndex(code));
+        text(555, 130 + 14 * i, QLatin1String(kOperations[i]), c, 8, i == codeIndex(code));
     }
 
     text(0, 258, QStringLiteral("Example:  Register A = 00001010   Operand = 00011111"), kPurple, 8);
