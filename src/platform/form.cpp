@@ -55,8 +55,29 @@ int Form::scaleHeight() const { return pixelsToTwips(QWidget::height()); }
 
 void Form::showForm()
 {
+    if (sub_ && !placed_ && sub_->mdiArea()) {
+        // A window shown for the first time opens near the top left of the
+        // main window, each one a step further in, as cascaded windows do.
+        placed_ = true;
+        int open = 0;
+        for (QMdiSubWindow* other : sub_->mdiArea()->subWindowList())
+            if (other != sub_ && other->isVisible() && other->widget() &&
+                other->widget()->objectName() != QLatin1String("Sponsor"))
+                ++open;
+        const int step = 24 * (open % 8);
+        sub_->move(step, step);
+    }
     frameWidget()->show();
     QWidget::show();
+}
+
+void Form::centreInMdiArea()
+{
+    QWidget* frame = frameWidget();
+    QWidget* host = sub_ && sub_->mdiArea() ? sub_->mdiArea()->viewport() : nullptr;
+    if (!host)
+        return;
+    frame->move(std::max(0, (host->width() - frame->width()) / 2), std::max(0, (host->height() - frame->height()) / 2));
 }
 
 void Form::hideForm() { frameWidget()->hide(); }

@@ -45,6 +45,8 @@ public:
     void showForm();
     void hideForm();
     void bringToFront();
+    // Places the window in the middle of the main window's client area.
+    void centreInMdiArea();
     bool isShown() const;
     bool isLoaded() const { return loaded_; }
     // Floating windows (dialogs) are top-level windows instead of MDI children.
@@ -69,6 +71,7 @@ private:
     friend class FormRegistry;
     QPointer<QMdiSubWindow> sub_;
     bool loaded_ = false;
+    bool placed_ = false;
     bool inResize_ = false;
 };
 

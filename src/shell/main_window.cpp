@@ -283,6 +283,7 @@ void MainWindow::MDIForm_Load()
         c->bringToFront();
     if (Form* notice = form(QStringLiteral("Copy_right"))) {
         notice->showForm();
+        notice->centreInMdiArea();
         notice->bringToFront();
     }
     // A window manager settles the maximised size a moment after showing; those
@@ -330,6 +331,7 @@ void MainWindow::CasWindows_Click(int index)
     case 4:
         if (Form* notice = form(QStringLiteral("Copy_right"))) {
             notice->showForm();
+            notice->centreInMdiArea();
             notice->bringToFront();
             // Opened from the menu the notice stays until the learner closes it.
             if (auto* t = notice->findChild<QTimer*>(QStringLiteral("Timer1")))

@@ -10,6 +10,7 @@ namespace orr {
 namespace {
 
 const char* const kWelcome = R"(<html><body style="font-family: Verdana; margin: 18px">
+<table width="100%"><tr><td width="46%"></td><td>
 <h2 style="color:#1a4a7a">Welcome to Orrinvale V10</h2>
 <p>An interactive tutorial suite for courses on computers, digital electronics, data handling and programming.</p>
 <h3>Getting started</h3>
@@ -23,6 +24,7 @@ or type a word into the <b>Search</b> box and click an entry of the list.</li>
 </ol>
 <p>The <b>Editors and Programming</b> menu opens the equation, graph, statistics and logic editors and the
 programming workbench.</p>
+</td></tr></table>
 </body></html>)";
 
 class Sponsor : public Form {
