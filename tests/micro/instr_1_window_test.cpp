@@ -195,3 +195,26 @@ TEST_F(Instr1Window, EntryWidthFollowsTheSelectorAndRow)
         FormRegistry::instance().unload(QStringLiteral("InputForm"));
     }
 }
+
+TEST_F(Instr1Window, ChangingRowClearsTheOldEntries)
+{
+    open(2);
+    w->Picture1_MouseDown(100, rowY(3));
+    w->InputLabel[1]->setCaption(QStringLiteral("7Fh"));
+    w->Picture1_MouseDown(100, rowY(3));  // same row: kept
+    EXPECT_EQ(w->InputLabel[1]->caption(), QStringLiteral("7Fh"));
+    w->Picture1_MouseDown(100, rowY(6));
+    EXPECT_EQ(w->InputLabel[1]->caption(), QString());
+}
+
+TEST_F(Instr1Window, EveryInstructionHasTheory)
+{
+    for (int e = 0; e < kInstructionCount; ++e) {
+        open(e);
+        w->TheoryButton();
+        EXPECT_FALSE(suite().theory[0].isEmpty()) << e;
+        EXPECT_FALSE(suite().theory[1].isEmpty()) << e;
+        EXPECT_TRUE(suite().theory[0].contains(instructionInfo(e).mnemonic)) << e;
+        EXPECT_EQ(suite().theoryCaption, w->caption());
+    }
+}

@@ -110,6 +110,10 @@ void Instr_1::Picture1_MouseDown(double x, double y)
     const int row = rowAtPress(x, y, kScale);
     if (row == 0)
         return;
+    // A new row gives the selectors new meanings: the old entries go.
+    if (row != cpu().selectedRow)
+        for (int i = 0; i < 3; ++i)
+            setLabelQuietly(i, QString());
     cpu().selectedRow = row;
     results();
 }
