@@ -203,9 +203,10 @@ BatchCommand cmdWait(QStringLiteral("wait"), [](BatchContext&, const QString& a)
 BatchCommand cmdGet(QStringLiteral("get"), [](BatchContext& c, const QString& a) {
     const QString name = a.trimmed();
     if (name.compare(QLatin1String("caption"), Qt::CaseInsensitive) == 0) {
+        // Before any topic or tool window is current, the caption is the main window's.
         QWidget* w = batchActiveWindow();
         if (!w)
-            throw BatchError(QStringLiteral("no active window"));
+            w = MainWindow::instance();
         c.out << w->windowTitle() << '\n';
         return;
     }
