@@ -160,20 +160,14 @@ private:
         printAt(150, 4, QStringLiteral("Microprocessor Data Bus."), kBlue, 13, w);
         drawCpu(60, 160);
         drawBusLines(QStringLiteral("D"), 8, dataValue, 80, 18);
-        draw(440, 75, QStringLiteral("c4 f10 d50 f10 g10 d50 g10"));
-        w = 1;
-        printAt(468, 128, QStringLiteral("8-bit"), kRed, 11, w);
-        w = 1;
-        printAt(468, 144, QStringLiteral("Data Bus."), kRed, 11, w);
+        drawBrace(75, QStringLiteral("c4 f10 d50 f10 g10 d50 g10"), 128, QStringLiteral("8-bit"),
+                  QStringLiteral("Data Bus."));
 
         // Reading: data flows into the processor; writing: out of it.
         arrowLine(150, 42, 110, kBlue, false);
         w = 0;
         printAt(270, 35, QStringLiteral("Data into CPU."), kBlue, 9, w);
-        boxOrLine(0, 150, 240, 0, 110, 0, kBlue, QString());
-        arrowheadRight(260, 240, kBlue, 6);
-        w = 0;
-        printAt(270, 233, QStringLiteral("Data out of CPU."), kBlue, 9, w);
+        drawOutwardFlow(240, QStringLiteral("Data out of CPU."));
 
         printValueLine(0, 262, QStringLiteral("Data value = "), FormatNumber(dataValue, true));
         printValueLine(0, 280, QStringLiteral("Binary = "), binaryText(dataValue, 8));
@@ -187,16 +181,28 @@ private:
         printValueLine(330, 24, QStringLiteral("Hexadecimal = "), hexText(addressValue));
         drawCpu(70, 185);
         drawBusLines(QStringLiteral("A"), 16, addressValue, 62, 14);
-        draw(440, 57, QStringLiteral("c4 f10 d100 f10 g10 d100 g10"));
-        w = 1;
-        printAt(468, 152, QStringLiteral("16-bit"), kRed, 11, w);
-        w = 1;
-        printAt(468, 168, QStringLiteral("Address Bus."), kRed, 11, w);
+        drawBrace(57, QStringLiteral("c4 f10 d100 f10 g10 d100 g10"), 152, QStringLiteral("16-bit"),
+                  QStringLiteral("Address Bus."));
+        drawOutwardFlow(292, QStringLiteral("Address out of CPU."));
+    }
 
-        boxOrLine(0, 150, 292, 0, 110, 0, kBlue, QString());
-        arrowheadRight(260, 292, kBlue, 6);
-        w = 0;
-        printAt(270, 285, QStringLiteral("Address out of CPU."), kBlue, 9, w);
+    // The brace that gathers the bus lines, with the bus width and name beside it.
+    void drawBrace(double top, const QString& drawString, int labelY, const QString& width, const QString& name)
+    {
+        draw(440, top, drawString);
+        int w = 1;
+        printAt(468, labelY, width, kRed, 11, w);
+        w = 1;
+        printAt(468, labelY + 16, name, kRed, 11, w);
+    }
+
+    // An arrow pointing away from the processor with its caption.
+    void drawOutwardFlow(double y, const QString& caption)
+    {
+        boxOrLine(0, 150, y, 0, 110, 0, kBlue, QString());
+        arrowheadRight(260, y, kBlue, 6);
+        int w = 0;
+        printAt(270, int(y - 7), caption, kBlue, 9, w);
     }
 
     static QString binaryText(long value, int digits)
