@@ -101,8 +101,12 @@ InputForm::InputForm() : Form(QStringLiteral("InputForm"))
     QFont small = arial;
     small.setPixelSize(9);
     message_->setFont(small);
-    label(QStringLiteral("Label1"), twips(360, 1800, 735, 375), QStringLiteral("Actual Value"));
-    label(QStringLiteral("Label2"), twips(360, 2280, 735, 375), QStringLiteral("Formatted Value"));
+    // The two captions share 49 pixels of width: a smaller face keeps "Formatted" whole.
+    QFont captionFont = arial;
+    captionFont.setPixelSize(10);
+    label(QStringLiteral("Label1"), twips(360, 1800, 735, 375), QStringLiteral("Actual Value"))->setFont(captionFont);
+    label(QStringLiteral("Label2"), twips(360, 2280, 735, 375), QStringLiteral("Formatted Value"))
+        ->setFont(captionFont);
 
     inputValue_ = new QLineEdit(frame_);
     inputValue_->setObjectName(QStringLiteral("InputValue"));
