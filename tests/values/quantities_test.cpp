@@ -8,7 +8,7 @@ using namespace orr;
 
 TEST(Quantities, EveryListedTypeHasAFormatter)
 {
-    EXPECT_EQ(quantityTable().size(), 41u)  // every quantity type of the suite;
+    EXPECT_EQ(quantityTable().size(), 41u);  // every quantity type of the suite;
     for (const QuantityEntry& q : quantityTable()) {
         EXPECT_FALSE(formatEntry(q.type, 1, QStringLiteral("1")).isEmpty()) << q.type.toStdString();
         EXPECT_FALSE(q.keyboard.isEmpty());
