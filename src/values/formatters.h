@@ -75,6 +75,8 @@ QString fixed(double value, int decimals);
 QString fixedTrim(float value, int minDecimals, int maxDecimals);
 // Named format "Scientific": 1.23E+03.
 QString scientific(float value);
+// A double held as a single, out-of-range values held at the largest single.
+float toSingle(double value);
 // x rounded to the given number of decimals, ties to even, read as a double.
 double roundHalfEven(float value, int decimals);
 }  // namespace numtext

@@ -88,7 +88,7 @@ QString LimitQuantityType()
 
 QString LimitFormat(const QString& type, double value)
 {
-    const float v = float(value);
+    const float v = numtext::toSingle(value);
     if (type == QLatin1String("Resistance.")) return FormatOhms(v);
     if (type == QLatin1String("Bytes.")) return FormatBytes(v);
     if (type == QLatin1String("Voltage.") || type == QLatin1String("Positive Voltage.")) return FormatVolts(v);

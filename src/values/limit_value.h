@@ -21,7 +21,8 @@ bool correct(double value, double limit, int mode, double& corrected);
 void report(double corrected, int mode);
 
 // Assignment to the caller's variable as BASIC converts: integers round half
-// to even and saturate at the type's range, floats take the nearest value.
+// to even and saturate at the type's range, singles take the nearest value
+// and saturate at the largest single.
 template <class T> T convert(double v)
 {
     if constexpr (std::integral<T>) {
@@ -33,6 +34,9 @@ template <class T> T convert(double v)
         if (r >= double(std::numeric_limits<T>::max()))
             return std::numeric_limits<T>::max();
         return T(r);
+    } else if constexpr (sizeof(T) < sizeof(double)) {
+        constexpr double kMax = double(std::numeric_limits<T>::max());
+        return std::isnan(v) ? T(0) : T(v > kMax ? kMax : (v < -kMax ? -kMax : v));
     } else {
         return T(v);
     }

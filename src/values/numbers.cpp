@@ -218,6 +218,14 @@ QString scientific(float value)
     return QString::fromStdString(s);
 }
 
+float toSingle(double value)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    if (std::isnan(value))
+        return 0.0f;
+    return float(std::clamp(value, -kMax, kMax));
+}
+
 double roundHalfEven(float value, int decimals)
 {
     const Decimal d = decimalOf(value);

@@ -112,14 +112,14 @@ double entryValue(const QString& type, const QString& text)
 
 QString formatEntry(const QString& type, double value, const QString& typed)
 {
-    const float v = float(value);
+    const float v = numtext::toSingle(value);
     auto is = [&type](const char* t) { return type == QLatin1String(t); };
     if (is("Resistance.")) return FormatOhms(v);
     if (is("Voltage.") || is("Positive Voltage.")) return FormatVolts(v);
     if (is("Current.")) return FormatAmps(v);
     if (is("Amps/Volt.")) return FormatAmpsPerVolt(v);
     if (is("Amp Hours.")) return FormatAmpHours(v);
-    if (is("Capacitance.")) return FormatFarads(float(value * 1e-6));  // typed in microfarads
+    if (is("Capacitance.")) return FormatFarads(numtext::toSingle(value * 1e-6));  // typed in microfarads
     if (is("Inductance.")) return FormatHenrys(v);
     if (is("Frequency.")) return FormatHertz(v, false);
     if (is("Power.")) return FormatWatts(v);
@@ -143,7 +143,7 @@ QString formatEntry(const QString& type, double value, const QString& typed)
     if (is("Temperature C.")) return FormatTemperature(v, true);
     if (is("Temperature F.")) return FormatTemperature(v, false);
     if (is("Angle.") || is("Positive Angle.")) return FormatAngle(v);
-    if (is("Exponent No.")) return FormatScientific(float(Val(typed)));
+    if (is("Exponent No.")) return FormatScientific(numtext::toSingle(Val(typed)));
     if (is("Binary No.")) return FormatBinary(limit_detail::convert<int32_t>(value));
     if (is("Mixed Binary No.")) return FormatMixedBinary(Str(value));
     if (is("Octal.")) return FormatOctal(v);

@@ -33,7 +33,7 @@ bool passes(const Test& t, float x)
 QString unitText(const Test& t) { return (t.micro ? kMicro : QString()) + QLatin1String(t.unit); }
 
 // The scaled value held as a single, as the variable it is stored in.
-float scaled(float x, double factor) { return float(double(x) * factor); }
+float scaled(float x, double factor) { return numtext::toSingle(double(x) * factor); }
 
 enum class Sign { Magnitude, Retained, Unchanged };
 enum class Choice { Cascade, Overriding };

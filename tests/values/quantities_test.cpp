@@ -45,3 +45,10 @@ TEST(Quantities, FormatEntryParticulars)
     EXPECT_EQ(entryValue(QStringLiteral("Positive Angle."), QStringLiteral("-400")), -400);
     EXPECT_EQ(entryValue(QStringLiteral("Positive Angle."), QStringLiteral("400")), 360);
 }
+
+TEST(Quantities, ExtremeValuesAreStillWritten)
+{
+    for (const QuantityEntry& q : quantityTable())
+        for (double v : {1e300, -1e300, 3.5e38})
+            EXPECT_FALSE(formatEntry(q.type, v, QStringLiteral("1E+300")).isEmpty()) << q.type.toStdString();
+}
