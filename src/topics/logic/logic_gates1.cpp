@@ -202,11 +202,11 @@ void LogicGates1::drawNotFunction()
     heading(0, captionOf(6));
     draw(90, 50, QStringLiteral("c0 r30 nd93 r80 r160 bd210 l240 nl30 u83 br30 bu17 r70 u12 d24"));
     // From the switch to the node above the resistor, and on to the inverter.
-    boxOrLine(0, 120, 168, 0, 0, 9, kBlack, QString());
+    boxOrLine(0, 120, 166, 0, 0, 11, kBlack, QString());
     draw(120, 177, QStringLiteral("c0 r30 u17"));
     dot(120, 50, kBlack);
     dot(120, 177, kBlack);
-    DrawPushSwitch(120, 145, QStringLiteral("S1"), A);
+    DrawPushSwitch(120, 143, QStringLiteral("S1"), A);
     DrawResistorVertical(120, 190, QStringLiteral("1"), kLightCyan, kPullDown);
     label(52, 44, QStringLiteral("+5V"), kRed);
     label(62, 254, QStringLiteral("0V"));
