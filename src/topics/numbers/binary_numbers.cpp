@@ -35,7 +35,9 @@ int captionValue(int x, int y, const QString& caption, const QString& value, int
                  bool valueBold = true, int valueSize = 0)
 {
     const int w = put(x, y, caption, kBlack, size);
-    return x + w + 5 + put(x + w + 5, y, value, valueColour, valueSize ? valueSize : size, valueBold);
+    // A caption ending in "0." runs straight on into its digits.
+    const int gap = caption.endsWith(QLatin1Char('.')) ? 0 : 5;
+    return x + w + gap + put(x + w + gap, y, value, valueColour, valueSize ? valueSize : size, valueBold);
 }
 
 // A vertical arrow from y1 to y2 (pointing at y2).
@@ -255,7 +257,7 @@ void BinaryNumbers::drawSimpleDecimalToBinary()
     }
     const QString check = (terms.isEmpty() ? QStringLiteral("0") : terms.join(QStringLiteral(" + "))) +
                           QStringLiteral(" = ") + FormatDecimal(smallInteger, true);
-    captionValue(345, 196, QStringLiteral("Check:"), check, 9, kDarkBlue, false);
+    captionValue(345, 196, QStringLiteral("Check:"), check, 8, kDarkBlue, false);
 }
 
 // The division-sign rows of examples 2, 4 and 6 from row top, with the
@@ -266,8 +268,10 @@ void BinaryNumbers::drawDivisionRows(double n, int top, int maxRows)
     for (size_t i = 0; i < w.rows.size(); ++i) {
         const numbers::DivisionRow& r = w.rows[i];
         const int y = top + int(i) * kRowPitch;
-        put(10, y, QString::number(r.dividend) + QLatin1Char(' ') + kDivide + QStringLiteral(" 2 = ") +
-                       QString::number(r.quotient), kBlack, 8);
+        // Dividends right-aligned, so that the division signs stand in one column.
+        int w = 0;
+        printRightAligned(40, y, QString::number(r.dividend), kBlack, 8, w);
+        put(45, y, kDivide + QStringLiteral(" 2 = ") + QString::number(r.quotient), kBlack, 8);
         put(140, y, QStringLiteral("Remainder"), kGrey, 8);
         put(212, y, QString::number(r.remainder), kRed, 9, true);
     }
@@ -289,7 +293,7 @@ void BinaryNumbers::drawDecimalToBinary()
     drawDivisionRows(whole, intTop, 0);
     const numbers::DivisionWorking iw = numbers::repeatedDivision(whole);
     const int intBottom = intTop + int(iw.rows.size()) * kRowPitch;
-    const int resultX = 420;
+    const int resultX = 390;
     captionValue(resultX, intTop + (intBottom - intTop) / 2 - 12, QStringLiteral("Integer part = "), iw.bits, 10);
 
     const int fracHead = intBottom + 10;
@@ -348,12 +352,16 @@ void BinaryNumbers::drawDecimalToGroups(int group)
     captionValue(0, y, name + QStringLiteral(" (Integer part) = "), c.integerDigits, size);
     y += pitch + 6;
 
-    put(0, y,
-        QStringLiteral("Double the fractional part %1; keep %2 bits (3 for each of its %3 characters).")
-            .arg(c.fractionText.isEmpty() ? QStringLiteral("0") : c.fractionText)
-            .arg(c.fractionBits.size())
-            .arg(c.fractionText.size()),
-        kBlue, 8);
+    if (c.fractionText.isEmpty())
+        put(0, y, QStringLiteral("There is no fractional part to convert."), kBlue, 8);
+    else
+        put(0, y,
+            QStringLiteral("Double the fractional part %1 until it is used up, keeping at most %2 bits "
+                           "(3 for each of its %3 characters).")
+                .arg(c.fractionText)
+                .arg(3 * c.fractionText.size())
+                .arg(c.fractionText.size()),
+            kBlue, 8);
     y += pitch;
     captionValue(0, y, hex ? QStringLiteral("Fractional Binary = 0.") : QStringLiteral("Fractional Binary = "),
                  c.fractionGroups.join(QLatin1Char(' ')), size, kDarkBlue, true);
@@ -370,7 +378,7 @@ void BinaryNumbers::drawDecimalToGroups(int group)
     captionValue(0, y, name + QStringLiteral(" string = "), result + (hex ? QLatin1Char('h') : QLatin1Char('o')),
                  size, kDarkBlue, false);
 
-    drawDigitTable(540, 20, group, c.integerDigits + c.fractionDigits);
+    drawDigitTable(530, 20, group, c.integerDigits + c.fractionDigits);
 }
 
 // The digit table beside the working; the digits the working used stand out in red.
@@ -414,20 +422,23 @@ void BinaryNumbers::drawToDecimal(const QString& input, int base, int maxChars, 
     const bool point = !s.fractionText.isEmpty();
     const int columns = int(s.digits.size()) + (point ? 1 : 0);
     const int left = base == 16 ? 140 : 110;
-    const int right = withTable ? 525 : 690;
+    const int right = withTable ? 515 : 680;
     const int pitch = std::max(20, std::min(50, (right - left) / std::max(1, columns)));
     const auto columnX = [&](int c) { return left + c * pitch + pitch / 2; };
     const auto columnOf = [&](int i) { return i < places ? i : i + 1; };
 
-    constexpr int rowN = 44, rowHead = 62, rowPower = 80, rowInput = 100;
-    put(0, rowN, QStringLiteral("n = "), kBlack, 9);
+    constexpr int rowHead = 38, rowN = 58, rowPower = 76, rowValue = 94, rowInput = 114;
     put(0, rowHead, name + QStringLiteral(" position Weighting = ") + QString::number(base), kDarkBlue, 9);
+    put(0, rowN, QStringLiteral("n = "), kBlack, 9);
+    const QString baseText = QString::number(base);
+    int labelWidth = 0;
+    printMarkedUp(0, rowPower, baseText + QStringLiteral("sup(n)"), kDarkBlue, 9, labelWidth);
+    put(0, rowValue, QStringLiteral("Weighting"), kBlack, 9);
     put(0, rowInput, name + QStringLiteral(" input"), kBlack, 9);
     const int tableWidth = columns * pitch;
     boxOrLine(0, left, rowN - 3, 0, tableWidth, rowInput + 18 - (rowN - 3), kGrey, QStringLiteral("B"));
     boxOrLine(0, left, rowN + 14, 0, tableWidth, 0, kGrey, QString());
     boxOrLine(0, left, rowInput - 3, 0, tableWidth, 0, kGrey, QString());
-    const QString baseText = QString::number(base);
     for (size_t i = 0; i < s.digits.size(); ++i) {
         const numbers::WeightedDigit& d = s.digits[i];
         const int cx = columnX(columnOf(int(i)));
@@ -438,12 +449,15 @@ void BinaryNumbers::drawToDecimal(const QString& input, int base, int maxChars, 
         int b = 0;
         printMarkedUp(cx - estimate / 2, rowPower, baseText + QStringLiteral("sup(") + power + QLatin1Char(')'),
                       kDarkBlue, 9, b);
+        const QString weight = d.position >= 0 ? numtext::general(std::pow(double(base), d.position))
+                                               : QStringLiteral("1/") + numtext::general(std::pow(double(base), -d.position));
+        printCentred(cx, rowValue, weight, kBlack, weight.size() > 5 ? 6 : 8, 0);
         printCentred(cx, rowInput, QString(d.digit), kRed, 11, 1);
     }
     if (point)
         printCentred(columnX(places), rowInput, QStringLiteral("(.)"), kBlack, 10, 1);
 
-    int y = 128;
+    int y = 146;
     put(0, y, QStringLiteral("Weighted ") + name + QStringLiteral(" Nos."), kBlack, 9);
     y += 16;
     for (const QString& line : sumLines(s.digits, withTable ? 66 : 88)) {
@@ -465,7 +479,7 @@ void BinaryNumbers::drawToDecimal(const QString& input, int base, int maxChars, 
         QString used;
         for (const numbers::WeightedDigit& d : s.digits)
             used += d.digit;
-        drawDigitTable(540, 20, base == 8 ? 3 : 4, used);
+        drawDigitTable(530, 20, base == 8 ? 3 : 4, used);
     }
 }
 
