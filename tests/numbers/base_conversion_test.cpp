@@ -43,7 +43,8 @@ TEST(BaseConversion, RepeatedDoublingStopsWhenTheFractionIsUsedUp)
     }
     // A single's fraction has finitely many bits: the doubling ends by itself.
     const DoublingWorking w = repeatedDoubling(double(25.479f));
-    EXPECT_EQ(w.bits.size(), 19);
+    EXPECT_LE(w.bits.size(), 19);  // 24 significant bits, five of them before the point
+    EXPECT_EQ(fromBase(QStringLiteral(".") + w.bits, 2), double(25.479f) - 25);
     EXPECT_EQ(w.rows.front().fraction, double(25.479f) - 25);
     EXPECT_EQ(w.rows.front().doubled, 2 * (double(25.479f) - 25));
 }
