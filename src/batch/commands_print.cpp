@@ -9,6 +9,7 @@
 #include "batch/batch_command.h"
 #include "shell/main_window.h"
 #include "shell/print_copy.h"
+#include "shell/shell_actions.h"
 #include "state/suite_state.h"
 
 namespace orr {
@@ -27,6 +28,8 @@ const BatchCommand printCommand(QStringLiteral("print"), [](BatchContext&, const
         throw BatchError(QStringLiteral("print needs a file name"));
     if (!suite().currentWindow)
         throw BatchError(QStringLiteral("there is no current window to print"));
+    if (!toolbarButtonVisible(1))
+        throw BatchError(QStringLiteral("the Print toolbar button is not shown"));
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(file);
