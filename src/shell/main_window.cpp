@@ -14,6 +14,7 @@
 
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "shell/companion_windows.h"
 #include "shell/info_texts.h"
 #include "shell/print_copy.h"
 #include "shell/search_steps.h"
@@ -88,9 +89,8 @@ void showTheoryPage(const InfoPage& page)
     if (Form* t = form(QStringLiteral("Theory"))) {
         t->setCaption(page.caption);
         t->bringToFront();
-        t->showForm();
-        t->bringToFront();
     }
+    showTheoryWindow();
 }
 
 void unloadIfLoaded(const char* name) { FormRegistry::instance().unload(QLatin1String(name)); }

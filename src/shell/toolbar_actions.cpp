@@ -4,6 +4,7 @@
 #include "draw/primitives.h"
 #include "platform/controls.h"
 #include "platform/form.h"
+#include "shell/companion_windows.h"
 #include "shell/main_window.h"
 #include "shell/print_copy.h"
 #include "shell/shell_actions.h"
@@ -83,7 +84,7 @@ void MainWindow::Toolbar1_ButtonClick(int button)
     case 3:
         bringLoadedToFront("Theory");
         bringLoadedToFront("CalcForm");
-        showForm("Theory");
+        showTheoryWindow();
         break;
     case 4:
         bringLoadedToFront("Theory");
