@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace orr {
@@ -60,17 +61,30 @@ double PictureBox::toPixelY(double y) const { return y / unitsPerPixelY(); }
 
 void PictureBox::ensureImage()
 {
-    const QSize want(std::max(1, width()), std::max(1, height()));
+    const int k = renderScale_;
+    const QSize want(std::max(1, width()) * k, std::max(1, height()) * k);
     if (!image_.isNull() && image_.width() >= want.width() && image_.height() >= want.height())
         return;
     // Grow only: the drawing survives the window being made smaller and larger again.
     QImage bigger(want.expandedTo(image_.size()), QImage::Format_RGB32);
+    bigger.setDevicePixelRatio(k);
     bigger.fill(backColor);
     if (!image_.isNull()) {
         QPainter p(&bigger);
         p.drawImage(0, 0, image_);
     }
     image_ = bigger;
+}
+
+void PictureBox::setRenderScale(int k)
+{
+    k = std::clamp(k, 1, 8);
+    if (k == renderScale_)
+        return;
+    // The drawing is not carried over: the caller redraws at the new scale.
+    renderScale_ = k;
+    image_ = QImage();
+    ensureImage();
 }
 
 void PictureBox::setupPainter(QPainter& p, const QColor& c, bool withFill, const QColor& fill) const
@@ -249,8 +263,11 @@ QImage PictureBox::image() const
         blank.fill(backColor);
         return blank;
     }
-    return image_.copy(0, 0, std::min(image_.width(), std::max(1, width())),
-                       std::min(image_.height(), std::max(1, height())));
+    const int k = renderScale_;
+    QImage out = image_.copy(0, 0, std::min(image_.width(), std::max(1, width()) * k),
+                             std::min(image_.height(), std::max(1, height()) * k));
+    out.setDevicePixelRatio(k);
+    return out;
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

@@ -79,10 +79,13 @@ public:
     void paintPicture(const QImage& source, double x, double y, double w = -1, double h = -1);
 
     const std::vector<PrintedText>& printedTexts() const { return log_; }
-    // The drawing as it stands, at the picture's size in pixels.
+    // The drawing as it stands, at the picture's size in pixels times the render scale.
     QImage image() const;
-    // The picture drawn at a larger resolution for printing: the picture is
-    // replayed at `factor` times its pixel size.
+    // Draws k times finer (for the printer): the image gets k x k pixels for
+    // every screen pixel, with the same layout, fonts and lines. Setting it
+    // clears the picture; the caller redraws.
+    void setRenderScale(int k);
+    int renderScale() const { return renderScale_; }
     QSize pixelSize() const { return size(); }
 
     double toPixelX(double x) const;
@@ -106,6 +109,7 @@ private:
     double scaleW_ = 0;
     double scaleH_ = 0;
     QImage image_;
+    int renderScale_ = 1;
     std::vector<PrintedText> log_;
 };
 

@@ -1,6 +1,9 @@
 // Print page and copy to clipboard: the current window and the companion
 // window last active turned into one printed page or one clipboard item.
 #include "shell/print_copy.h"
+#include "topics/framework/members.h"
+
+#include <cmath>
 
 #include <QApplication>
 #include <QClipboard>
@@ -182,8 +185,15 @@ void printPage()
         pg.setFont(page::kNoticeSize);
         pg.print(page::kNoticeX, page::kNoticeY, makersNotice());
 
-        if (PictureBox* picture = pictureOf(w, "Picture1"))
+        if (PictureBox* picture = pictureOf(w, "Picture1")) {
+            // The diagram is drawn again, finer, at (nearly) the printer's own resolution.
+            const int fine = std::clamp(int(std::ceil(printer->resolution() / 96.0)), 1, 6);
+            picture->setRenderScale(fine);
+            callByName(w, QStringLiteral("results"));
             pg.paintPicture(picture->image(), page::kPictureX, page::kPictureY);
+            picture->setRenderScale(1);
+            callByName(w, QStringLiteral("results"));
+        }
         int y = page::kTheoryY;
 
         pg.setFont(page::kParagraphSize);
