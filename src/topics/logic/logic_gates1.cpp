@@ -50,7 +50,7 @@ int rowOf(bool a, bool b) { return (a ? 1 : 0) + (b ? 2 : 0); }
 
 }  // namespace
 
-LogicGates1::LogicGates1() : TopicForm(QStringLiteral("LogicGates1"), 0, 2)
+LogicGates1::LogicGates1() : TwoInputForm(QStringLiteral("LogicGates1"), 0, 2)
 {
     title = QStringLiteral("LOGIC GATES 1");
     setTopicId(79);
@@ -82,17 +82,6 @@ void LogicGates1::setTriggerCaptions(int e)
         Trigger[0]->setCaption(A ? QStringLiteral("Open S1") : QStringLiteral("Close S1"));
         Trigger[1]->setCaption(B ? QStringLiteral("Open S2") : QStringLiteral("Close S2"));
     }
-}
-
-void LogicGates1::Trigger_Click(int index)
-{
-    if (index == 0)
-        A = !A;
-    else if (index == 1)
-        B = !B;
-    else
-        return;
-    results();
 }
 
 void LogicGates1::nodeValue(const QString& name, int x, int y, long colour, bool value)

@@ -77,7 +77,7 @@ void logicBox(int x, int y, long colour, bool value)
 
 }  // namespace
 
-LogicGates2::LogicGates2() : TopicForm(QStringLiteral("LogicGates2"), 0, 2)
+LogicGates2::LogicGates2() : TwoInputForm(QStringLiteral("LogicGates2"), 0, 2)
 {
     title = QStringLiteral("LOGIC GATES 2");
     setTopicId(80);
@@ -96,17 +96,6 @@ void LogicGates2::configureExample(int e)
     triggerSetup(true, logic::logicGates2HasB(e), false);
     Trigger[0]->setCaption(QStringLiteral("Logic A"));
     Trigger[1]->setCaption(QStringLiteral("Logic B"));
-}
-
-void LogicGates2::Trigger_Click(int index)
-{
-    if (index == 0)
-        A = !A;
-    else if (index == 1)
-        B = !B;
-    else
-        return;
-    results();
 }
 
 void LogicGates2::nodeValue(const QString& name, int x, int y, long colour, bool value)
