@@ -35,4 +35,15 @@ bool activationMovedElsewhere(const QWidget* dialog)
     return now && !QApplication::activeModalWidget() && !qobject_cast<QMessageBox*>(now);
 }
 
+void setUpEntryDialog(Form* dialog, const QString& caption, int widthTwips, int heightTwips)
+{
+    if (QWidget* main = dialogOwner())
+        dialog->setParent(main, Qt::Dialog);
+    dialog->setCaption(caption);
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPixelSize(12);
+    dialog->setFont(arial);
+    dialog->setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+}
+
 }  // namespace orr

@@ -3,12 +3,19 @@
 // a message box or another program taking it.
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace orr {
 
+class Form;
+
 // The main window the dialogs float over; nullptr when there is none (tests).
 QWidget* dialogOwner();
+// Makes a form a fixed-size dialog of the main window with the entry dialogs'
+// caption and 12-pixel "Arial" face.
+void setUpEntryDialog(Form* dialog, const QString& caption, int widthTwips, int heightTwips);
 // Centres a dialog over the main window.
 void placeOverMainWindow(QWidget* dialog);
 // Brings a dialog to the front; the headless platform has no stacking to change.

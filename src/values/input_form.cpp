@@ -77,13 +77,7 @@ const QString kChangedTitle = QStringLiteral("Input changed.");
 
 InputForm::InputForm() : Form(QStringLiteral("InputForm"))
 {
-    if (QWidget* main = dialogOwner())
-        setParent(main, Qt::Dialog);
-    setCaption(QStringLiteral("Parameters."));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(12);
-    setFont(arial);
-    setFixedSize(twipsToPixels(5775), twipsToPixels(3435));
+    setUpEntryDialog(this, QStringLiteral("Parameters."), 5775, 3435);
 
     frame_ = new QGroupBox(this);
     frame_->setObjectName(QStringLiteral("Input_Value_Box"));
@@ -98,11 +92,11 @@ InputForm::InputForm() : Form(QStringLiteral("InputForm"))
     };
     heading_ = label(QStringLiteral("Heading"), twips(2880, 360, 1935, 255), QString());
     message_ = label(QStringLiteral("Message"), twips(480, 240, 2295, 375), QString());
-    QFont small = arial;
+    QFont small = font();
     small.setPixelSize(9);
     message_->setFont(small);
     // The two captions share 49 pixels of width: a smaller face keeps "Formatted" whole.
-    QFont captionFont = arial;
+    QFont captionFont = font();
     captionFont.setPixelSize(10);
     label(QStringLiteral("Label1"), twips(360, 1800, 735, 375), QStringLiteral("Actual Value"))->setFont(captionFont);
     label(QStringLiteral("Label2"), twips(360, 2280, 735, 375), QStringLiteral("Formatted Value"))

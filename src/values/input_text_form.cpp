@@ -74,13 +74,7 @@ QString InputTextForm::insertText(int i)
 
 InputTextForm::InputTextForm() : Form(QStringLiteral("InputTextForm"))
 {
-    if (QWidget* main = dialogOwner())
-        setParent(main, Qt::Dialog);
-    setCaption(QStringLiteral("Program line entry."));
-    QFont arial(QStringLiteral("Arial"));
-    arial.setPixelSize(12);
-    setFont(arial);
-    setFixedSize(twipsToPixels(5775), twipsToPixels(3000));
+    setUpEntryDialog(this, QStringLiteral("Program line entry."), 5775, 3000);
 
     inputValue_ = new QLineEdit(this);
     inputValue_->setObjectName(QStringLiteral("InputValue"));
