@@ -35,6 +35,11 @@ bool activationMovedElsewhere(const QWidget* dialog)
     return now && !QApplication::activeModalWidget() && !qobject_cast<QMessageBox*>(now);
 }
 
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
 void setUpEntryDialog(Form* dialog, const QString& caption, int widthTwips, int heightTwips)
 {
     if (QWidget* main = dialogOwner())

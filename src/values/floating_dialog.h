@@ -3,6 +3,7 @@
 // a message box or another program taking it.
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -13,6 +14,8 @@ class Form;
 
 // The main window the dialogs float over; nullptr when there is none (tests).
 QWidget* dialogOwner();
+// A rectangle given in twips, in pixels: the dialogs lay out their controls in twips.
+QRect twips(int left, int top, int width, int height);
 // Makes a form a fixed-size dialog of the main window with the entry dialogs'
 // caption and 12-pixel "Arial" face.
 void setUpEntryDialog(Form* dialog, const QString& caption, int widthTwips, int heightTwips);

@@ -25,11 +25,6 @@ namespace {
 
 const RegisterForm<InputForm> registerInputForm(QStringLiteral("InputForm"));
 
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 QString keyCaption(int i)
 {
     if (i <= 9)

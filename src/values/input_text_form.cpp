@@ -19,11 +19,6 @@ namespace {
 
 const RegisterForm<InputTextForm> registerInputTextForm(QStringLiteral("InputTextForm"));
 
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
-
 QString keyCaption(int i)
 {
     if (i == InputTextForm::kDelete)
