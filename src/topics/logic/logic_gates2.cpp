@@ -158,10 +158,7 @@ void LogicGates2::drawSeriesSwitches()
     supply(150, 220, 250);
     DrawToggleSwitch(201, 200, A, QStringLiteral("Switch A"));
     DrawToggleSwitch(311, 200, B, QStringLiteral("Switch B"));
-    lampInGap(400, 210, 260, lit);
-    nodeValue(QStringLiteral("Xeq"), 424, 232, kOutput, lit);
-    label(444, 232, QStringLiteral("X"));
-    label(200, 280, QStringLiteral("A closed switch is logic 1, a lit lamp is X = 1."), kGrey, 7);
+    drawLampOutput(210, 260, lit, 232, 280);
 }
 
 // Example 1: the OR gate as two switches in parallel feeding a lamp.
@@ -176,10 +173,16 @@ void LogicGates2::drawParallelSwitches()
     supply(150, 220, 250);
     DrawToggleSwitch(243, 180, A, QStringLiteral("Switch A"));
     DrawToggleSwitch(243, 230, B, QStringLiteral("Switch B"));
-    lampInGap(400, 220, 270, lit);
-    nodeValue(QStringLiteral("Xeq"), 424, 242, kOutput, lit);
-    label(444, 242, QStringLiteral("X"));
-    label(200, 292, QStringLiteral("A closed switch is logic 1, a lit lamp is X = 1."), kGrey, 7);
+    drawLampOutput(220, 270, lit, 242, 292);
+}
+
+// The lamp that shows X in the switch circuits, its value and the reading rule.
+void LogicGates2::drawLampOutput(int gapTop, int gapBottom, bool lit, int valueY, int noteY)
+{
+    lampInGap(400, gapTop, gapBottom, lit);
+    nodeValue(QStringLiteral("Xeq"), 424, valueY, kOutput, lit);
+    label(444, valueY, QStringLiteral("X"));
+    label(200, noteY, QStringLiteral("A closed switch is logic 1, a lit lamp is X = 1."), kGrey, 7);
 }
 
 // Example 2: the inverter symbol on its own, with its Boolean form.

@@ -21,6 +21,7 @@ private:
     void drawMainGate(int e);
     void drawSeriesSwitches();
     void drawParallelSwitches();
+    void drawLampOutput(int gapTop, int gapBottom, bool lit, int valueY, int noteY);
     void drawNotSymbol();
     void drawGateThenInverter(int e);
     void drawEquivalentXor();
