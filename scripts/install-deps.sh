@@ -2,7 +2,8 @@
 # Installs the Debian packages the suite needs to build, run and test, when
 # any is missing. Runs apt-get as root, or through sudo.
 set -e
-PACKAGES="build-essential cmake qt6-base-dev qt6-charts-dev libgl-dev libgtest-dev libbenchmark-dev \
+PACKAGES="build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev \
+libgtest-dev libbenchmark-dev ccache \
 fonts-dejavu-core fonts-liberation2 fonts-comic-neue"
 missing=""
 for p in $PACKAGES; do
