@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 
+#include "script/classes.h"
 #include "script/engine.h"
 #include "script/error.h"
 #include "script/library.h"
@@ -17,21 +19,24 @@ public:
     std::unique_ptr<Proc> script(const ScriptAst& ast)
     {
         explicit_ = ast.optionExplicit;
+        // A name defined twice in one program text is an error; a later program
+        // text may define it again, replacing the earlier definition.
+        std::unordered_set<std::string> defined;
+        for (const ProcDef& d : ast.procs)
+            if (!defined.insert(d.name).second) fail(ErrNameRedefined, d.pos, d.written);
+        for (const ClassDef& c : ast.classes)
+            if (!defined.insert(c.name).second) fail(ErrNameRedefined, c.pos, c.written);
+        procNames_ = &defined;
         // Script-level names first, so procedures see the globals declared after them.
         for (const StmtPtr& s : ast.top) declareTopLevel(*s);
+        std::vector<int> classIndexes;
+        for (const ClassDef& c : ast.classes) classIndexes.push_back(eng_.defineClass(classShape(c)));
         std::vector<int> indexes;
-        for (const ProcDef& d : ast.procs) {
-            auto p = std::make_unique<Proc>();
-            p->name = d.name;
-            p->displayName = d.name;
-            p->isFunction = d.isFunction;
-            p->nparams = static_cast<int>(d.params.size());
-            for (const Param& prm : d.params) p->byRef.push_back(!prm.byVal);
-            p->resultSlot = p->nparams;
-            indexes.push_back(eng_.defineProcedure(std::move(p)));
-        }
+        for (const ProcDef& d : ast.procs) indexes.push_back(eng_.defineProcedure(procShell(d)));
         for (size_t k = 0; k < ast.procs.size(); ++k)
             procedure(ast.procs[k], *eng_.procs_[static_cast<size_t>(indexes[k])]);
+        for (size_t k = 0; k < ast.classes.size(); ++k)
+            classMethods(ast.classes[k], *eng_.classes_[static_cast<size_t>(classIndexes[k])]);
 
         auto top = std::make_unique<Proc>();
         top->name = "(global code)";
@@ -58,9 +63,85 @@ public:
     }
 
 private:
+    static std::unique_ptr<Proc> procShell(const ProcDef& d)
+    {
+        auto p = std::make_unique<Proc>();
+        p->name = d.name;
+        p->displayName = d.written.empty() ? d.name : d.written;
+        p->isFunction = d.isFunction;
+        p->kind = d.kind;
+        p->nparams = static_cast<int>(d.params.size());
+        for (const Param& prm : d.params) p->byRef.push_back(!prm.byVal);
+        p->resultSlot = p->nparams;
+        return p;
+    }
+
+    // A class's fields and member table; its methods are compiled afterwards,
+    // once every class and procedure of the program is known.
+    std::shared_ptr<ClassInfo> classShape(const ClassDef& c)
+    {
+        auto info = std::make_shared<ClassInfo>();
+        info->name = c.name;
+        info->written = c.written;
+        for (const FieldDef& f : c.fields) {
+            if (info->members.count(f.item.name)) fail(ErrNameRedefined, f.item.pos, f.item.written);
+            ClassMember m;
+            m.field = static_cast<int>(info->fieldNames.size());
+            m.isPublic = f.isPublic;
+            info->members[f.item.name] = m;
+            info->fieldNames.push_back(f.item.name);
+            info->fieldIsArray.push_back(f.item.isArray);
+            std::vector<int32_t> bounds;
+            for (const ExprPtr& b : f.item.bounds) {
+                Variant v;
+                if (!b || !literalValue(*b, v) || !v.isNumeric()) fail(ErrExpectedInteger, f.item.pos);
+                bounds.push_back(toLong(v));
+            }
+            info->fieldBounds.push_back(std::move(bounds));
+        }
+        for (const ProcDef& d : c.methods) {
+            int index = static_cast<int>(info->procs.size());
+            info->procs.push_back(procShell(d));
+            ClassMember& m = info->members[d.name];
+            if (m.field >= 0) fail(ErrNameRedefined, d.pos, d.written);
+            int* where = &m.method;
+            switch (d.kind) {
+            case ProcKind::PropertyGet: where = &m.get; break;
+            case ProcKind::PropertyLet: where = &m.let; break;
+            case ProcKind::PropertySet: where = &m.set; break;
+            default:
+                if (m.get >= 0 || m.let >= 0 || m.set >= 0) fail(ErrNameRedefined, d.pos, d.written);
+                break;
+            }
+            if (*where >= 0 || (d.kind != ProcKind::Sub && d.kind != ProcKind::Function && m.method >= 0))
+                fail(ErrNameRedefined, d.pos, d.written);
+            *where = index;
+            m.isPublic = d.isPublic;
+            if (d.isDefault) {
+                if (!info->defaultMember.empty() && info->defaultMember != d.name) fail(ErrNameRedefined, d.pos, d.written);
+                info->defaultMember = d.name;
+            }
+            if (d.name == "class_initialize" && d.kind == ProcKind::Sub && d.params.empty()) info->initialize = index;
+            if (d.name == "class_terminate" && d.kind == ProcKind::Sub && d.params.empty()) info->terminate = index;
+        }
+        return info;
+    }
+
+    void classMethods(const ClassDef& c, ClassInfo& info)
+    {
+        for (size_t k = 0; k < c.methods.size(); ++k) {
+            Proc& p = *info.procs[k];
+            p.owner = &info;
+            procedure(c.methods[k], p);
+        }
+    }
+
     struct Scope {
         Proc* proc = nullptr;  // null for script-level code
         Chunk* chunk = nullptr;
+        std::unordered_set<std::string> dimmed;  // names a Dim of this scope declared
+        std::vector<int> withSlots;              // the objects of the open With blocks
+        const ClassInfo* cls = nullptr;          // a class's method: its class
         std::unordered_map<std::string, int> locals;
         std::vector<bool> refSlot;
         std::unordered_map<std::string, Variant> consts;
@@ -73,7 +154,7 @@ private:
         std::vector<int> exits;
     };
     struct Sym {
-        enum Kind { Local, RefParam, Global, Const, Procedure, Library, Member, Unknown } kind = Unknown;
+        enum Kind { Local, RefParam, Global, Const, Procedure, Library, Member, Method, Class, Unknown } kind = Unknown;
         int slot = 0;
         Variant* g = nullptr;
         Variant value;
@@ -91,7 +172,7 @@ private:
     {
         switch (op) {
         case Op::PushK: case Op::PushEmpty: case Op::LoadL: case Op::LoadG: case Op::LoadR:
-        case Op::RefL: case Op::RefG: case Op::Undefined:
+        case Op::RefL: case Op::RefG: case Op::Undefined: case Op::NewObject:
             return 1;
         case Op::Pop: case Op::StoreL: case Op::StoreG: case Op::StoreR: case Op::JmpFalse:
         case Op::JmpTrue: case Op::ForEachPrep: case Op::ReturnValue: case Op::AppendL: case Op::AppendG:
@@ -220,12 +301,24 @@ private:
                 s.slot = l->second;
                 return s;
             }
+            if (sc.cls) {
+                if (name == "me") {
+                    s.kind = Sym::Local;
+                    s.slot = sc.proc->meSlot;
+                    return s;
+                }
+                if (sc.cls->members.count(name)) {
+                    s.kind = Sym::Method;
+                    return s;
+                }
+            }
         }
         if (const GlobalSym* g = eng_.findGlobal(name)) {
             switch (g->kind) {
             case GlobalSym::Variable: s.kind = Sym::Global; s.g = g->var; return s;
             case GlobalSym::Constant: s.kind = Sym::Const; s.value = g->constant; return s;
             case GlobalSym::Procedure: s.kind = Sym::Procedure; s.slot = g->proc; return s;
+            case GlobalSym::Class: s.kind = Sym::Class; s.slot = g->proc; return s;
             }
         }
         if (findConstant(name, s.value)) {
@@ -265,7 +358,7 @@ private:
 
     // A variable for reading or writing; undeclared names are created unless
     // Option Explicit is on. Returns Unknown for names that are not variables.
-    Sym variable(const std::string& name, Pos pos, bool forWrite)
+    Sym variable(const std::string& name, Pos pos, bool forWrite, const std::string& written = {})
     {
         if (isOwnFunction(name)) {
             Sym s;
@@ -276,7 +369,7 @@ private:
         Sym s = resolve(name);
         if (s.kind == Sym::Unknown) {
             if (explicit_) {
-                if (forWrite) fail(ErrUndefined, pos, name);
+                if (forWrite) fail(ErrUndefined, pos, written.empty() ? name : written);
                 return s;
             }
             return declare(name);
@@ -308,6 +401,18 @@ private:
         }
         sc.nslots = p.nparams + 1;
         sc.refSlot.resize(static_cast<size_t>(sc.nslots), false);
+        if (p.owner) {
+            // Me, then one by-reference slot per field, filled when the method starts.
+            sc.cls = p.owner;
+            p.meSlot = hiddenSlots(1);
+            p.nfields = static_cast<int>(p.owner->fieldNames.size());
+            p.fieldBase = hiddenSlots(p.nfields);
+            for (int i = 0; i < p.nfields; ++i) {
+                sc.locals[p.owner->fieldNames[static_cast<size_t>(i)]] = p.fieldBase + i;
+                sc.refSlot[static_cast<size_t>(p.fieldBase + i)] = true;
+            }
+        }
+        for (const Param& prm : d.params) sc.dimmed.insert(prm.name);
         declareLocals(d.body);
         block(d.body);
         emit(Op::Return, d.pos);
@@ -329,6 +434,7 @@ private:
                 }
             }
             for (const auto& br : s->branches) declareLocals(br.second);
+            if (s->kind == StmtKind::With) declareLocals(s->body);
             declareLocals(s->body);
             for (const CaseClause& c : s->cases) declareLocals(c.body);
         }
@@ -353,7 +459,8 @@ private:
         case StmtKind::Erase: erase(s); break;
         case StmtKind::OnErrorResumeNext: emit(Op::OnError, s.pos, 0, 0, 1); break;
         case StmtKind::OnErrorGoto0: emit(Op::OnError, s.pos, 0, 0, 0); break;
-        case StmtKind::OptionExplicit: break;
+        case StmtKind::OptionExplicit: case StmtKind::NoOp: break;
+        case StmtKind::With: withStatement(s); return;
         case StmtKind::If: ifStatement(s); return;
         case StmtKind::Select: selectStatement(s); return;
         case StmtKind::For: forStatement(s); return;
@@ -386,15 +493,27 @@ private:
             case Sym::Local: valueCode(); emit(Op::StoreL, pos, s.slot); return;
             case Sym::RefParam: valueCode(); emit(Op::StoreR, pos, s.slot); return;
             case Sym::Global: valueCode(); emitG(Op::StoreG, pos, s.g); return;
-            default: fail(ErrIllegalAssign, target.pos, target.name);
+            case Sym::Method:
+                emit(Op::LoadL, pos, scope_->proc->meSlot);
+                valueCode();
+                emit(Op::SetMember, pos, nameConst(target.name), 0, 1 | (isSet ? 2 : 0));
+                return;
+            default: fail(ErrIllegalAssign, target.pos, shown(target));
             }
         }
         if (target.kind == ExprKind::Call && target.base->kind == ExprKind::Name && !isOwnFunction(target.base->name)) {
-            Sym s = variable(target.base->name, target.pos, true);
+            Sym s = variable(target.base->name, target.pos, true, target.base->written);
+            if (s.kind == Sym::Method) {
+                emit(Op::LoadL, pos, scope_->proc->meSlot);
+                for (const ExprPtr& a : target.args) argValue(a.get());
+                valueCode();
+                emit(Op::SetMember, pos, nameConst(target.base->name), argCount(target.args, pos), 1 | (isSet ? 2 : 0));
+                return;
+            }
             if (s.kind != Sym::Local && s.kind != Sym::RefParam && s.kind != Sym::Global)
-                fail(ErrIllegalAssign, target.pos, target.base->name);
+                fail(ErrIllegalAssign, target.pos, shown(*target.base));
             if (target.args.size() > 60) fail(ErrSubscript, target.pos);
-            for (const ExprPtr& a : target.args) expr(*a);
+            for (const ExprPtr& a : target.args) argValue(a.get());
             valueCode();
             int n = static_cast<int>(target.args.size());
             if (s.kind == Sym::Local) emit(Op::StoreIndexL, pos, s.slot, n);
@@ -405,17 +524,31 @@ private:
         if (target.kind == ExprKind::Member) {
             expr(*target.base);
             valueCode();
-            emit(Op::SetMember, pos, nameConst(target.name), 0);
+            emit(Op::SetMember, pos, nameConst(target.name), 0, memberFlags(*target.base) | (isSet ? 2 : 0));
             return;
         }
         if (target.kind == ExprKind::Call && target.base->kind == ExprKind::Member) {
             expr(*target.base->base);
-            for (const ExprPtr& a : target.args) expr(*a);
+            for (const ExprPtr& a : target.args) argValue(a.get());
             valueCode();
-            emit(Op::SetMember, pos, nameConst(target.base->name), argCount(target.args, pos));
+            emit(Op::SetMember, pos, nameConst(target.base->name), argCount(target.args, pos),
+                 memberFlags(*target.base->base) | (isSet ? 2 : 0));
             return;
         }
         fail(ErrIllegalAssign, target.pos);
+    }
+
+    static std::string shown(const Expr& e) { return e.written.empty() ? e.name : e.written; }
+    // Member access through Me reaches the class's private members too.
+    int memberFlags(const Expr& object) const
+    {
+        return object.kind == ExprKind::Name && object.name == "me" && scope_->cls ? 1 : 0;
+    }
+    // A value argument; an omitted one ("f(a, , c)") is passed as Empty.
+    void argValue(const Expr* a)
+    {
+        if (a) expr(*a);
+        else emit(Op::PushEmpty, {});
     }
 
     int argCount(const std::vector<ExprPtr>& args, Pos pos)
@@ -425,8 +558,13 @@ private:
     }
 
     // An argument: a reference when a plain variable meets a ByRef parameter.
-    void argument(const Expr& a, bool byRef)
+    void argument(const Expr* ap, bool byRef)
     {
+        if (!ap) {
+            emit(Op::PushEmpty, {});
+            return;
+        }
+        const Expr& a = *ap;
         if (byRef && a.kind == ExprKind::Name) {
             Sym s = isOwnFunction(a.name) ? variable(a.name, a.pos, false) : resolve(a.name);
             if (s.kind == Sym::Unknown && !explicit_) s = declare(a.name);
@@ -458,7 +596,7 @@ private:
             case Sym::Local: case Sym::RefParam: case Sym::Global: case Sym::Const:
                 load(s, callee.pos);
                 if (n > 0) {
-                    for (const ExprPtr& a : args) expr(*a);
+                    for (const ExprPtr& a : args) argValue(a.get());
                     emit(Op::Index, pos, 0, n);
                 }
                 if (drop) emit(Op::Pop, pos);
@@ -466,32 +604,42 @@ private:
             case Sym::Procedure: {
                 const Proc& p = eng_.procedure(s.slot);
                 for (int i = 0; i < n; ++i)
-                    argument(*args[static_cast<size_t>(i)], i < p.nparams && p.byRef[static_cast<size_t>(i)]);
+                    argument(args[static_cast<size_t>(i)].get(), i < p.nparams && p.byRef[static_cast<size_t>(i)]);
                 emit(Op::CallProc, pos, s.slot, n, drop ? 1 : 0);
                 return;
             }
             case Sym::Library: {
                 const Builtin& b = builtin(s.slot);
-                if (n < b.minArgs || n > b.maxArgs) fail(ErrWrongArgs, pos, name);
-                for (const ExprPtr& a : args) expr(*a);
+                if (n < b.minArgs || n > b.maxArgs) fail(ErrWrongArgs, pos, shown(callee));
+                for (const ExprPtr& a : args) argValue(a.get());
                 emit(Op::CallBuiltin, pos, s.slot, n, drop ? 1 : 0);
                 return;
             }
-            default:
-                for (const ExprPtr& a : args) argument(*a, true);
-                emit(Op::CallName, pos, nameConst(name), n, drop ? 1 : 0);
+            case Sym::Method:
+                emit(Op::LoadL, pos, scope_->proc->meSlot);
+                for (const ExprPtr& a : args) argValue(a.get());
+                emit(Op::CallMember, pos, nameConst(name), n, 1);
+                if (drop) emit(Op::Pop, pos);
                 return;
+            case Sym::Class:
+                fail(ErrTypeMismatch, pos, shown(callee));
+            default: {
+                for (const ExprPtr& a : args) argument(a.get(), true);
+                int i = emit(Op::CallName, pos, nameConst(name), n, drop ? 1 : 0);
+                scope_->chunk->code[static_cast<size_t>(i)].b = nameConst(shown(callee));
+                return;
+            }
             }
         }
         if (callee.kind == ExprKind::Member) {
             expr(*callee.base);
-            for (const ExprPtr& a : args) expr(*a);
-            emit(Op::CallMember, pos, nameConst(callee.name), n);
+            for (const ExprPtr& a : args) argValue(a.get());
+            emit(Op::CallMember, pos, nameConst(callee.name), n, memberFlags(*callee.base));
             if (drop) emit(Op::Pop, pos);
             return;
         }
         expr(callee);
-        for (const ExprPtr& a : args) expr(*a);
+        for (const ExprPtr& a : args) argValue(a.get());
         emit(Op::Index, pos, 0, n);
         if (drop) emit(Op::Pop, pos);
     }
@@ -499,6 +647,10 @@ private:
     void dim(const Stmt& s)
     {
         for (const DimItem& d : s.dims) {
+            bool twice = !scope_->dimmed.insert(d.name).second;
+            if (twice || (!scope_->proc && procNames_ && procNames_->count(d.name)) ||
+                (scope_->proc && scope_->consts.count(d.name)))
+                fail(ErrNameRedefined, d.pos, d.written);
             Sym v = scope_->proc ? resolve(d.name) : Sym{};
             if (!scope_->proc) {
                 const GlobalSym* g = eng_.findGlobal(d.name);
@@ -507,7 +659,7 @@ private:
                 v.g = g->var;
             }
             if (!d.isArray) continue;
-            for (const ExprPtr& b : d.bounds) expr(*b);
+            for (const ExprPtr& b : d.bounds) argValue(b.get());
             int n = static_cast<int>(d.bounds.size());
             if (v.kind == Sym::Global) emitG(Op::DimG, d.pos, v.g, n);
             else if (v.kind == Sym::Local) emit(Op::DimL, d.pos, v.slot, n);
@@ -518,8 +670,8 @@ private:
     void redim(const Stmt& s)
     {
         for (const DimItem& d : s.dims) {
-            Sym v = variable(d.name, d.pos, true);
-            for (const ExprPtr& b : d.bounds) expr(*b);
+            Sym v = variable(d.name, d.pos, true, d.written);
+            for (const ExprPtr& b : d.bounds) argValue(b.get());
             int n = static_cast<int>(d.bounds.size());
             int keep = s.preserve ? 1 : 0;
             switch (v.kind) {
@@ -611,6 +763,9 @@ private:
             }
             std::vector<int> toBody;
             for (const CaseItem& it : c.items) {
+                // Each test is a range of its own: an error inside it resumes with
+                // the next test, with the operand stack as the test found it.
+                int testStart = here();
                 int flags = literalFlags(nullptr, it.a.get());
                 switch (it.kind) {
                 case CaseItem::Value:
@@ -638,6 +793,7 @@ private:
                     break;
                 }
                 }
+                statementRange(testStart);
             }
             int next = emit(Op::Jmp, s.pos);
             for (int j : toBody) patch(j, here());
@@ -667,6 +823,9 @@ private:
     {
         Counter c = counter(*s.target);
         int hidden = hiddenSlots(2);
+        // An empty step tells Next that the header failed (under On Error Resume Next).
+        emit(Op::PushEmpty, s.pos);
+        emit(Op::StoreL, s.pos, hidden + 1);
         int start = here();
         expr(*s.value);
         expr(*s.limit);
@@ -704,6 +863,22 @@ private:
         loops_.pop_back();
     }
 
+    void withStatement(const Stmt& s)
+    {
+        int slot = hiddenSlots(1);
+        int start = here();
+        expr(*s.value);
+        emit(Op::CheckObject, s.value->pos);
+        emit(Op::StoreL, s.pos, slot);
+        statementRange(start);
+        scope_->withSlots.push_back(slot);
+        block(s.body);
+        scope_->withSlots.pop_back();
+        // Let the object go when the block ends.
+        emit(Op::PushEmpty, s.pos);
+        emit(Op::StoreL, s.pos, slot);
+    }
+
     void doStatement(const Stmt& s)
     {
         loops_.push_back({false, {}});
@@ -738,10 +913,15 @@ private:
     void exitStatement(const Stmt& s)
     {
         switch (s.exit) {
-        case ExitKind::Sub: case ExitKind::Function:
-            if (!scope_->proc || scope_->proc->isFunction != (s.exit == ExitKind::Function)) fail(ErrInvalidExit, s.pos);
+        case ExitKind::Sub: case ExitKind::Function: case ExitKind::Property: {
+            ProcKind k = scope_->proc ? scope_->proc->kind : ProcKind::Sub;
+            bool fits = s.exit == ExitKind::Sub ? k == ProcKind::Sub
+                      : s.exit == ExitKind::Function ? k == ProcKind::Function
+                                                      : k != ProcKind::Sub && k != ProcKind::Function;
+            if (!scope_->proc || !fits) fail(ErrInvalidExit, s.pos);
             emit(Op::Return, s.pos);
             return;
+        }
         case ExitKind::Do: case ExitKind::For: {
             bool wantFor = s.exit == ExitKind::For;
             for (auto it = loops_.rbegin(); it != loops_.rend(); ++it) {
@@ -776,6 +956,20 @@ private:
             else emit(Op::PushK, e.pos, constant(e.value));
             return;
         case ExprKind::Paren: expr(*e.base); return;
+        case ExprKind::WithObject:
+            if (scope_->withSlots.empty()) fail(ErrSyntax, e.pos);
+            emit(Op::LoadL, e.pos, scope_->withSlots.back());
+            return;
+        case ExprKind::New: {
+            Sym s = resolve(e.name);
+            if (s.kind != Sym::Class) {
+                // A class defined by a later program text is looked up when New runs.
+                emit(Op::NewObject, e.pos, -1, 0, 0, nameConst(e.name));
+                return;
+            }
+            emit(Op::NewObject, e.pos, s.slot);
+            return;
+        }
         case ExprKind::Neg: expr(*e.base); emit(Op::Neg, e.pos); return;
         case ExprKind::Not: expr(*e.base); emit(Op::Not, e.pos); return;
         case ExprKind::Name: {
@@ -786,10 +980,12 @@ private:
             }
             switch (s.kind) {
             case Sym::Local: case Sym::RefParam: case Sym::Global: case Sym::Const: load(s, e.pos); return;
-            case Sym::Procedure: case Sym::Library: case Sym::Member: call(e, {}, false, e.pos); return;
+            case Sym::Procedure: case Sym::Library: case Sym::Member: case Sym::Method: case Sym::Class:
+                call(e, {}, false, e.pos);
+                return;
             case Sym::Unknown:
                 if (explicit_) {
-                    emit(Op::Undefined, e.pos, nameConst(e.name));
+                    emit(Op::Undefined, e.pos, nameConst(shown(e)));
                     return;
                 }
                 load(declare(e.name), e.pos);
@@ -800,11 +996,27 @@ private:
         case ExprKind::Call: call(*e.base, e.args, false, e.pos); return;
         case ExprKind::Member:
             expr(*e.base);
-            emit(Op::CallMember, e.pos, nameConst(e.name), 0);
+            emit(Op::CallMember, e.pos, nameConst(e.name), 0, memberFlags(*e.base));
             return;
         case ExprKind::Binary: break;
         }
+        if (e.base->kind == ExprKind::Binary) {
+            // A chain of left operands ("1 + 2 + 3 + ..."): compiled from the
+            // innermost outwards in a loop, however long the chain.
+            std::vector<const Expr*> chain;
+            for (const Expr* x = &e; x->kind == ExprKind::Binary; x = x->base.get()) chain.push_back(x);
+            expr(*chain.back()->base);
+            for (size_t k = chain.size(); k-- > 0;) operatorOn(*chain[k]);
+            return;
+        }
         expr(*e.base);
+        operatorOn(e);
+    }
+
+    // The right operand and the operator of a binary expression whose left
+    // operand is already on the stack.
+    void operatorOn(const Expr& e)
+    {
         // Arithmetic with a literal number on the right takes the constant directly.
         if (e.rhs->kind == ExprKind::Literal && e.rhs->value.isNumeric() &&
             (e.op == BinOp::Add || e.op == BinOp::Sub || e.op == BinOp::Mul || e.op == BinOp::Mod)) {
@@ -837,6 +1049,7 @@ private:
 
     Engine& eng_;
     Scope* scope_ = nullptr;
+    const std::unordered_set<std::string>* procNames_ = nullptr;
     std::vector<Loop> loops_;
     bool explicit_ = false;
 };

@@ -72,6 +72,11 @@ Engine::Engine()
 
 Engine::~Engine()
 {
+    // Objects released from here on are freed without running script code.
+    *alive_ = false;
+    for (Variant* p = stack_; p < stack_ + stackSlots_; ++p) p->~Variant();
+    globals_.clear();
+    globalStore_.clear();
     std::free(stack_);
 }
 
@@ -84,6 +89,7 @@ void Engine::reset()
     for (auto& p : procs_) retired_.push_back(p);
     procs_.clear();
     retired_.clear();
+    classes_.clear();
     err_.clear();
     addObject("err", std::make_shared<ErrObject>(err_), false);
 }
@@ -159,17 +165,21 @@ void Engine::poll()
 
 void Engine::addCode(std::string_view text)
 {
-    ScriptAst ast = parseScript(text);
+    // Inside a running script (Execute) the poll budget carries on, so a loop
+    // of Execute calls still reaches the time-out.
+    if (!running()) pollBudget_ = pollInterval_;
+    ScriptAst ast = parseScript(text, [this](int work) { pollAfter(work); });
     std::unique_ptr<Proc> top = compileScript(*this, ast);
-    pollBudget_ = pollInterval_;
+    pollAfter(static_cast<int>(top->chunk.code.size() / 64));
     execute(*top, nullptr, 0);
 }
 
 Variant Engine::eval(std::string_view expression)
 {
+    if (!running()) pollBudget_ = pollInterval_;
     ExprPtr e = parseExpression(expression);
     std::unique_ptr<Proc> code = compileExpression(*this, *e);
-    pollBudget_ = pollInterval_;
+    pollAfter(1);
     return execute(*code, nullptr, 0);
 }
 
@@ -188,7 +198,7 @@ Variant Engine::run(std::string_view name, std::vector<Variant> args)
     return execute(*keep, args.data(), static_cast<int>(args.size()));
 }
 
-Variant Engine::callByName(const std::string& name, Variant* args, int argc)
+Variant Engine::callByName(const std::string& name, Variant* args, int argc, const std::string& written)
 {
     if (const GlobalSym* g = findGlobal(name)) {
         if (g->kind == GlobalSym::Variable) {
@@ -209,7 +219,7 @@ Variant Engine::callByName(const std::string& name, Variant* args, int argc)
             return keep->invoke(name, list);
         }
     }
-    raise(ErrTypeMismatch, name);
+    raise(ErrTypeMismatch, written);
 }
 
 } // namespace orr::script

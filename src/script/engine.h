@@ -31,11 +31,14 @@ struct ErrState {
 
 // A global name: a variable (with its storage), a constant or a procedure.
 struct GlobalSym {
-    enum Kind { Variable, Constant, Procedure } kind = Variable;
+    enum Kind { Variable, Constant, Procedure, Class } kind = Variable;
     Variant* var = nullptr;  // Variable
     Variant constant;        // Constant
-    int proc = -1;           // Procedure: index into the procedure table
+    int proc = -1;           // Procedure: index into the procedure table; Class: into the class table
 };
+
+struct ClassInfo;
+class ClassInstance;
 
 class Engine {
 public:
@@ -74,8 +77,20 @@ public:
     int defineProcedure(std::unique_ptr<Proc> proc);  // replaces one of the same name
     bool isGlobalMember(const std::string& name) const;
 
-    // ---- used by the virtual machine ----
-    Variant execute(const Proc& proc, Variant* args, int argc);
+    int defineClass(std::shared_ptr<ClassInfo> cls);  // replaces one of the same name
+    const ClassInfo& classInfo(int index) const { return *classes_[static_cast<size_t>(index)]; }
+
+    // ---- used by the virtual machine and the library ----
+    // Runs a procedure; `me` is the instance a class's method runs on.
+    Variant execute(const Proc& proc, Variant* args, int argc, ClassInstance* me = nullptr);
+    Variant newInstance(int classIndex);
+    // Counts work done inside one long library call towards the next poll.
+    void pollAfter(int work)
+    {
+        pollBudget_ -= work;
+        if (pollBudget_ <= 0) poll();
+    }
+    bool running() const { return !frames_.empty(); }
     const Proc& procedure(int index) const { return *procs_[static_cast<size_t>(index)]; }
 
 private:
@@ -91,12 +106,14 @@ private:
     };
 
     Variant interpret(size_t entryFrames);
-    Variant callByName(const std::string& name, Variant* args, int argc);
+    Variant callByName(const std::string& name, Variant* args, int argc, const std::string& written);
     void poll();
 
     std::deque<Variant> globalStore_;  // stable addresses: instructions point into it
     std::unordered_map<std::string, GlobalSym> globals_;
     std::vector<std::shared_ptr<Proc>> procs_;
+    std::vector<std::shared_ptr<ClassInfo>> classes_;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     std::vector<std::shared_ptr<Proc>> retired_;  // replaced while possibly running
     std::vector<GlobalMember> globalMembers_;
     std::vector<std::unique_ptr<Proc>> scripts_;  // top-level code and expressions, kept while running
@@ -115,6 +132,7 @@ private:
     Variant* sp_ = nullptr;  // first free stack slot; slots from here on are Empty
 
     friend class Compiler;
+    friend struct InstanceDeleter;
 };
 
 } // namespace orr::script

@@ -31,6 +31,11 @@ std::string errorDescription(int number)
     case ErrNotCollection: return "Object not a collection";
     case ErrUndefined: return "Variable is undefined";
     case ErrIllegalAssign: return "Illegal assignment";
+    case ErrUndefinedClass: return "Class not defined";
+    case 5018: return "Unexpected quantifier";
+    case 32811: return "Element not found";
+    case 457: return "This key is already associated with an element of this collection";
+    case 458: return "Variable uses an Automation type not supported in VBScript";
     case 1001: return "Out of memory";
     case ErrSyntax: return "Syntax error";
     case ErrExpectedColon: return "Expected ':'";

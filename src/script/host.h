@@ -11,6 +11,8 @@ namespace orr::script {
 
 // An object a script can call. Member names arrive in lower case, since the
 // language ignores letter case.
+class ClassInstance;
+
 class HostObject {
 public:
     virtual ~HostObject() = default;
@@ -27,6 +29,10 @@ public:
     }
     // The value of the object used where a plain value is needed.
     virtual Variant defaultValue() { raise(ErrNoSuchMember); }
+    // The elements For Each visits, as an array; objects that are no collection raise 451.
+    virtual Variant elements() { raise(ErrNotCollection); }
+    // Set for objects made from a script class.
+    virtual ClassInstance* scriptInstance() { return nullptr; }
 };
 
 // The dialogs a script can open; the engine asks its host to show them.

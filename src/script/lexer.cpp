@@ -8,6 +8,7 @@
 
 #include "script/datetime.h"
 #include "script/error.h"
+#include "script/text.h"
 
 namespace orr::script {
 namespace {
@@ -62,7 +63,8 @@ public:
             } else if (identStart(c)) {
                 size_t start = i_;
                 while (i_ < s_.size() && identChar(s_[i_])) advance();
-                t.text = toLower(s_.substr(start, i_ - start));
+                t.written = std::string(s_.substr(start, i_ - start));
+                t.text = toLower(t.written);
                 if (t.text == "rem") {
                     skipLine();
                     continue;
@@ -75,7 +77,8 @@ public:
                 size_t start = i_;
                 while (i_ < s_.size() && s_[i_] != ']' && s_[i_] != '\n') advance();
                 if (i_ >= s_.size() || s_[i_] != ']') fail(ErrExpectedIdent, t);
-                t.text = toLower(s_.substr(start, i_ - start));
+                t.written = std::string(s_.substr(start, i_ - start));
+                t.text = toLower(t.written);
                 advance();
                 t.kind = TokKind::Ident;
             } else if (std::isdigit(static_cast<unsigned char>(c)) ||
@@ -243,7 +246,12 @@ private:
         case '\\': t.kind = TokKind::Backslash; return;
         case '^': t.kind = TokKind::Caret; return;
         case '&': t.kind = TokKind::Amp; return;
-        case '=': t.kind = TokKind::Eq; return;
+        case '=':
+            // "=<" and "=>" are the other spellings of "<=" and ">=".
+            if (n == '<') { advance(); t.kind = TokKind::Le; }
+            else if (n == '>') { advance(); t.kind = TokKind::Ge; }
+            else t.kind = TokKind::Eq;
+            return;
         case '(': t.kind = TokKind::LParen; return;
         case ')': t.kind = TokKind::RParen; return;
         case ',': t.kind = TokKind::Comma; return;
@@ -255,6 +263,7 @@ private:
             return;
         case '>':
             if (n == '=') { advance(); t.kind = TokKind::Ge; }
+            else if (n == '<') { advance(); t.kind = TokKind::Ne; }
             else t.kind = TokKind::Gt;
             return;
         default: fail(ErrInvalidCharacter, t);
@@ -269,6 +278,30 @@ private:
 
 } // namespace
 
-std::vector<Token> tokenize(std::string_view text) { return Lexer(text).run(); }
+std::string sourceText(std::string_view text)
+{
+    auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    bool le = text.size() >= 2 && byte(0) == 0xFF && byte(1) == 0xFE;
+    bool be = text.size() >= 2 && byte(0) == 0xFE && byte(1) == 0xFF;
+    if (!le && !be) {
+        if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+        return std::string(text);
+    }
+    std::u16string units;
+    units.reserve(text.size() / 2);
+    for (size_t i = 2; i + 1 < text.size(); i += 2)
+        units.push_back(static_cast<char16_t>(le ? byte(i) | byte(i + 1) << 8 : byte(i) << 8 | byte(i + 1)));
+    return fromUtf16(units);
+}
+
+std::vector<Token> tokenize(std::string_view text)
+{
+    auto b = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (text.size() >= 2 && ((b(0) == 0xFF && b(1) == 0xFE) || (b(0) == 0xFE && b(1) == 0xFF))) {
+        std::string utf8 = sourceText(text);
+        return Lexer(utf8).run();
+    }
+    return Lexer(text).run();
+}
 
 } // namespace orr::script

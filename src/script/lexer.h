@@ -26,11 +26,16 @@ struct Token {
     TokKind kind = TokKind::End;
     Kw kw = Kw::None;
     std::string text;  // identifiers in lower case; string literal contents
+    std::string written;  // identifiers as the program wrote them, for messages
     Variant value;     // number and date literals
     int line = 1;
     int col = 1;
     bool spaceBefore = false;
 };
+
+// Program text as UTF-8: a UTF-16 text with its byte-order mark is converted,
+// a UTF-8 byte-order mark dropped, anything else kept as it is.
+std::string sourceText(std::string_view text);
 
 // Splits the text; raises a ScriptError with position on an invalid character
 // or unterminated string.

@@ -34,8 +34,9 @@ class Variant;
     X(CallProc, "a = procedure index, y = argument count, x = 1 to drop the result")    \
     X(CallBuiltin, "a = library function, y = argument count, x = 1 to drop the result")\
     X(CallName, "a = name constant, y = argument count, x = 1 to drop the result")      \
-    X(CallMember, "a = name constant, y = argument count; object below the arguments")  \
-    X(SetMember, "a = name constant, y = argument count; object, arguments, value")     \
+    X(CallMember, "a = name constant, y = argument count, x = 1 inside the class; object below the arguments") \
+    X(SetMember, "a = name constant, y = argument count, x = 1 inside the class | 2 Set; object, arguments, value") \
+    X(NewObject, "a = class index, or -1 with b = class name constant")                 \
     X(Index, "y = argument count; array or object below the arguments")                 \
     X(StoreIndexL, "a = slot, y = index count; indexes then value on the stack")        \
     X(StoreIndexG, "g = global, y = index count")                                       \

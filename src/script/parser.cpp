@@ -6,11 +6,22 @@
 namespace orr::script {
 namespace {
 
-constexpr int kMaxDepth = 200;  // nesting of expressions and blocks
+// Nesting of parentheses, unary operators and blocks. Deeper programs end in
+// "Out of stack space" before the native stack could run out.
+constexpr int kMaxDepth = 3000;
+// Links in one chain of calls and members ("a.b(1).c...").
+constexpr int kMaxChain = 3000;
+
+// Binary operator levels, lowest first.
+enum Level { LImp = 1, LEqv, LXor, LOr, LAnd, LNot, LCompare, LConcat, LAdd, LMod, LIntDiv, LMul };
 
 class Parser {
 public:
-    explicit Parser(std::string_view text) : toks_(tokenize(text)) {}
+    explicit Parser(std::string_view text, const std::function<void(int)>* progress = nullptr)
+        : toks_(tokenize(text)), progress_(progress)
+    {
+        if (progress_ && *progress_) (*progress_)(static_cast<int>(toks_.size() / 64));
+    }
 
     ScriptAst script()
     {
@@ -18,21 +29,16 @@ public:
         for (;;) {
             skipSeparators();
             if (at(TokKind::End)) break;
-            if (isKw(Kw::Public) || isKw(Kw::Private)) {
-                Kw next = peek(1).kw;
-                if (next == Kw::Sub || next == Kw::Function) {
-                    ++p_;
-                    ast.procs.push_back(procedure());
-                    endOfStatement();
-                    continue;
-                }
-            }
-            if (isKw(Kw::Sub) || isKw(Kw::Function)) {
+            if (isProcedureStart()) {
                 ast.procs.push_back(procedure());
                 endOfStatement();
                 continue;
             }
-            if (isKw(Kw::Class)) fail(ErrSyntax);
+            if (isKw(Kw::Class)) {
+                ast.classes.push_back(classDefinition());
+                endOfStatement();
+                continue;
+            }
             if (isIdent("option")) {
                 Pos pos = here();
                 ++p_;
@@ -97,6 +103,23 @@ private:
         if (!at(TokKind::Ident) || tok().kw != Kw::None) fail(ErrExpectedIdent);
         return toks_[p_++].text;
     }
+    // An identifier with its spelling as written.
+    std::string identifier(std::string& written)
+    {
+        if (!at(TokKind::Ident) || tok().kw != Kw::None) fail(ErrExpectedIdent);
+        written = tok().written;
+        return toks_[p_++].text;
+    }
+    bool isProcedureStart() const
+    {
+        size_t k = 0;
+        if (isKw(Kw::Public) || isKw(Kw::Private)) {
+            k = 1;
+            if (peek(1).kind == TokKind::Ident && peek(1).kw == Kw::None && peek(1).text == "default") k = 2;
+        }
+        const Token& t = peek(k);
+        return t.kind == TokKind::Ident && (t.kw == Kw::Sub || t.kw == Kw::Function || (t.kw == Kw::None && t.text == "property"));
+    }
     bool atStatementEnd() const
     {
         return at(TokKind::Newline) || at(TokKind::Colon) || at(TokKind::End) || (singleLine_ > 0 && isKw(Kw::Else));
@@ -118,14 +141,32 @@ private:
         Parser& p;
     };
 
-    // ---- procedures ----
+    // ---- procedures and classes ----
     ProcDef procedure()
     {
         ProcDef d;
         d.pos = here();
-        d.isFunction = isKw(Kw::Function);
+        if (isKw(Kw::Public) || isKw(Kw::Private)) {
+            d.isPublic = isKw(Kw::Public);
+            ++p_;
+            if (isIdent("default")) {
+                if (!d.isPublic) fail(ErrSyntax);
+                d.isDefault = true;
+                ++p_;
+            }
+        }
+        if (isKw(Kw::Function)) {
+            d.kind = ProcKind::Function;
+        } else if (isIdent("property")) {
+            ++p_;
+            if (isIdent("get")) d.kind = ProcKind::PropertyGet;
+            else if (isIdent("let")) d.kind = ProcKind::PropertyLet;
+            else if (isKw(Kw::Set)) d.kind = ProcKind::PropertySet;
+            else fail(ErrSyntax);
+        }
+        d.isFunction = d.kind == ProcKind::Function || d.kind == ProcKind::PropertyGet;
         ++p_;
-        d.name = identifier();
+        d.name = identifier(d.written);
         if (accept(TokKind::LParen)) {
             if (!at(TokKind::RParen)) {
                 do {
@@ -144,18 +185,52 @@ private:
             }
             expect(TokKind::RParen, ErrExpectedRParen);
         }
+        if ((d.kind == ProcKind::PropertyLet || d.kind == ProcKind::PropertySet) && d.params.empty()) fail(ErrSyntax);
         endOfStatement();
         d.body = block();
         expectKw(Kw::End, ErrExpectedEnd);
-        if (d.isFunction) expectKw(Kw::Function, ErrExpectedFunction);
-        else expectKw(Kw::Sub, ErrExpectedSub);
+        if (d.kind == ProcKind::Function) expectKw(Kw::Function, ErrExpectedFunction);
+        else if (d.kind == ProcKind::Sub) expectKw(Kw::Sub, ErrExpectedSub);
+        else if (isIdent("property")) ++p_;
+        else fail(ErrSyntax);
         return d;
+    }
+
+    ClassDef classDefinition()
+    {
+        ClassDef c;
+        c.pos = here();
+        ++p_;
+        c.name = identifier(c.written);
+        endOfStatement();
+        for (;;) {
+            skipSeparators();
+            if (isKw(Kw::End)) break;
+            if (at(TokKind::End)) fail(ErrExpectedEnd);
+            if (isProcedureStart()) {
+                c.methods.push_back(procedure());
+            } else if (isKw(Kw::Public) || isKw(Kw::Private) || isKw(Kw::Dim)) {
+                bool pub = !isKw(Kw::Private);
+                ++p_;
+                do {
+                    FieldDef f;
+                    f.isPublic = pub;
+                    f.item = dimItem(false);
+                    c.fields.push_back(std::move(f));
+                } while (accept(TokKind::Comma));
+            } else {
+                fail(ErrExpectedStatement);
+            }
+            endOfStatement();
+        }
+        ++p_;
+        expectKw(Kw::Class, ErrSyntax);
+        return c;
     }
 
     // Statements until one of the block-ending words.
     Block block()
     {
-        DepthGuard g(*this);
         Block b;
         for (;;) {
             skipSeparators();
@@ -165,9 +240,14 @@ private:
                 case Kw::End: case Kw::Else: case Kw::ElseIf: case Kw::Case: case Kw::Loop:
                 case Kw::Next: case Kw::Wend:
                     return b;
+                case Kw::Public: case Kw::Private:
+                    if (isProcedureStart()) fail(ErrSyntax);
+                    break;
                 case Kw::Sub: case Kw::Function: case Kw::Class:
                     fail(ErrSyntax);
-                default: break;
+                default:
+                    if (tok().kw == Kw::None && tok().text == "property") fail(ErrSyntax);
+                    break;
                 }
             }
             b.push_back(statement());
@@ -186,7 +266,12 @@ private:
     StmtPtr statement()
     {
         DepthGuard g(*this);
+        if (progress_ && *progress_ && ++work_ >= 64) {
+            (*progress_)(work_);
+            work_ = 0;
+        }
         Pos pos = here();
+        if (at(TokKind::Dot) && withDepth_ > 0) return identStatement(pos);
         if (tok().kind != TokKind::Ident) fail(ErrExpectedStatement);
         switch (tok().kw) {
         case Kw::Dim: ++p_; return dim(pos);
@@ -203,6 +288,18 @@ private:
         case Kw::While: ++p_; return whileStatement(pos);
         case Kw::Exit: ++p_; return exitStatement(pos);
         case Kw::On: ++p_; return onError(pos);
+        case Kw::With: {
+            ++p_;
+            auto s = make(StmtKind::With, pos);
+            s->value = expr();
+            endOfStatement();
+            ++withDepth_;
+            s->body = block();
+            --withDepth_;
+            expectKw(Kw::End, ErrExpectedEnd);
+            expectKw(Kw::With, ErrSyntax);
+            return s;
+        }
         case Kw::Erase: {
             ++p_;
             auto s = make(StmtKind::Erase, pos);
@@ -228,8 +325,16 @@ private:
             splitCall(std::move(t), *s);
             return s;
         }
-        case Kw::None: return identStatement(pos);
-        default: fail(ErrExpectedStatement);
+        case Kw::None:
+            if (tok().text == "stop" && (peek(1).kind == TokKind::Newline || peek(1).kind == TokKind::Colon ||
+                                         peek(1).kind == TokKind::End)) {
+                ++p_;
+                return make(StmtKind::NoOp, pos);  // a breakpoint; nothing without a debugger
+            }
+            return identStatement(pos);
+        default:
+            if (at(TokKind::Dot) && withDepth_ > 0) return identStatement(pos);
+            fail(ErrExpectedStatement);
         }
     }
 
@@ -264,7 +369,10 @@ private:
         }
         auto s = make(StmtKind::Call, pos);
         if (atStatementEnd()) {
-            if (t->kind == ExprKind::Call && t->args.size() == 1 && lastParen != SIZE_MAX) {
+            // "Name(a, b)" as a statement: a Sub call cannot put its arguments in parentheses.
+            if (t->kind == ExprKind::Call && t->args.size() > 1 && lastParen != SIZE_MAX)
+                throw ScriptError(ErrParensOnSub, errorDescription(ErrParensOnSub), toks_[lastParen].line, toks_[lastParen].col);
+            if (t->kind == ExprKind::Call && t->args.size() == 1 && lastParen != SIZE_MAX && t->args[0]) {
                 // "name (x)": the parentheses belong to the argument, which is passed by value.
                 auto paren = std::make_unique<Expr>();
                 paren->kind = ExprKind::Paren;
@@ -283,8 +391,7 @@ private:
         }
         if (t->kind != ExprKind::Name && t->kind != ExprKind::Member) fail(ErrExpectedEndOfStatement);
         s->target = std::move(t);
-        do s->args.push_back(expr());
-        while (accept(TokKind::Comma));
+        argumentList(s->args, false);
         return s;
     }
 
@@ -292,7 +399,7 @@ private:
     {
         DimItem d;
         d.pos = here();
-        d.name = identifier();
+        d.name = identifier(d.written);
         if (accept(TokKind::LParen)) {
             d.isArray = true;
             if (!at(TokKind::RParen)) {
@@ -329,7 +436,7 @@ private:
         do {
             DimItem d;
             d.pos = here();
-            d.name = identifier();
+            d.name = identifier(d.written);
             expect(TokKind::Eq, ErrExpectedEquals);
             s->consts.emplace_back(std::move(d), expr());
         } while (accept(TokKind::Comma));
@@ -441,7 +548,7 @@ private:
         auto e = std::make_unique<Expr>();
         e->kind = ExprKind::Name;
         e->pos = here();
-        e->name = identifier();
+        e->name = identifier(e->written);
         return e;
     }
 
@@ -516,6 +623,7 @@ private:
         else if (acceptKw(Kw::For)) s->exit = ExitKind::For;
         else if (acceptKw(Kw::Sub)) s->exit = ExitKind::Sub;
         else if (acceptKw(Kw::Function)) s->exit = ExitKind::Function;
+        else if (isIdent("property")) { ++p_; s->exit = ExitKind::Property; }
         else fail(ErrInvalidExit);
         return s;
     }
@@ -554,116 +662,69 @@ private:
     ExprPtr expr()
     {
         DepthGuard g(*this);
-        return impExpr();
+        return binaryExpr(LImp);
     }
-    ExprPtr impExpr()
+
+    // The binary operator at the current token and its level; false when there is none.
+    bool binaryOperator(int& level, BinOp& op) const
     {
-        ExprPtr l = eqvExpr();
-        while (isKw(Kw::Imp)) { Pos ps = here(); ++p_; l = binary(BinOp::Imp, std::move(l), eqvExpr(), ps); }
-        return l;
-    }
-    ExprPtr eqvExpr()
-    {
-        ExprPtr l = xorExpr();
-        while (isKw(Kw::Eqv)) { Pos ps = here(); ++p_; l = binary(BinOp::Eqv, std::move(l), xorExpr(), ps); }
-        return l;
-    }
-    ExprPtr xorExpr()
-    {
-        ExprPtr l = orExpr();
-        while (isKw(Kw::Xor)) { Pos ps = here(); ++p_; l = binary(BinOp::Xor, std::move(l), orExpr(), ps); }
-        return l;
-    }
-    ExprPtr orExpr()
-    {
-        ExprPtr l = andExpr();
-        while (isKw(Kw::Or)) { Pos ps = here(); ++p_; l = binary(BinOp::Or, std::move(l), andExpr(), ps); }
-        return l;
-    }
-    ExprPtr andExpr()
-    {
-        ExprPtr l = notExpr();
-        while (isKw(Kw::And)) { Pos ps = here(); ++p_; l = binary(BinOp::And, std::move(l), notExpr(), ps); }
-        return l;
-    }
-    ExprPtr notExpr()
-    {
-        if (isKw(Kw::Not)) {
-            DepthGuard g(*this);
-            auto e = std::make_unique<Expr>();
-            e->kind = ExprKind::Not;
-            e->pos = here();
-            ++p_;
-            e->base = notExpr();
-            return e;
-        }
-        return compareExpr();
-    }
-    ExprPtr compareExpr()
-    {
-        ExprPtr l = concatExpr();
-        for (;;) {
-            BinOp op;
-            switch (tok().kind) {
-            case TokKind::Eq: op = BinOp::Eq; break;
-            case TokKind::Ne: op = BinOp::Ne; break;
-            case TokKind::Lt: op = BinOp::Lt; break;
-            case TokKind::Le: op = BinOp::Le; break;
-            case TokKind::Gt: op = BinOp::Gt; break;
-            case TokKind::Ge: op = BinOp::Ge; break;
-            default:
-                if (!isKw(Kw::Is)) return l;
-                op = BinOp::Is;
+        switch (tok().kind) {
+        case TokKind::Eq: op = BinOp::Eq; level = LCompare; return true;
+        case TokKind::Ne: op = BinOp::Ne; level = LCompare; return true;
+        case TokKind::Lt: op = BinOp::Lt; level = LCompare; return true;
+        case TokKind::Le: op = BinOp::Le; level = LCompare; return true;
+        case TokKind::Gt: op = BinOp::Gt; level = LCompare; return true;
+        case TokKind::Ge: op = BinOp::Ge; level = LCompare; return true;
+        case TokKind::Amp: op = BinOp::Concat; level = LConcat; return true;
+        case TokKind::Plus: op = BinOp::Add; level = LAdd; return true;
+        case TokKind::Minus: op = BinOp::Sub; level = LAdd; return true;
+        case TokKind::Backslash: op = BinOp::IntDiv; level = LIntDiv; return true;
+        case TokKind::Star: op = BinOp::Mul; level = LMul; return true;
+        case TokKind::Slash: op = BinOp::Div; level = LMul; return true;
+        case TokKind::Ident:
+            switch (tok().kw) {
+            case Kw::Is: op = BinOp::Is; level = LCompare; return true;
+            case Kw::Mod: op = BinOp::Mod; level = LMod; return true;
+            case Kw::And: op = BinOp::And; level = LAnd; return true;
+            case Kw::Or: op = BinOp::Or; level = LOr; return true;
+            case Kw::Xor: op = BinOp::Xor; level = LXor; return true;
+            case Kw::Eqv: op = BinOp::Eqv; level = LEqv; return true;
+            case Kw::Imp: op = BinOp::Imp; level = LImp; return true;
+            default: return false;
             }
-            Pos ps = here();
-            ++p_;
-            l = binary(op, std::move(l), concatExpr(), ps);
+        default: return false;
         }
     }
-    ExprPtr concatExpr()
+
+    // Operators of at least minLevel, left to right; a long chain of operators
+    // is read in a loop, so only parentheses and unary operators nest.
+    ExprPtr binaryExpr(int minLevel)
     {
-        ExprPtr l = addExpr();
-        while (at(TokKind::Amp)) { Pos ps = here(); ++p_; l = binary(BinOp::Concat, std::move(l), addExpr(), ps); }
-        return l;
-    }
-    ExprPtr addExpr()
-    {
-        ExprPtr l = modExpr();
-        while (at(TokKind::Plus) || at(TokKind::Minus)) {
-            BinOp op = at(TokKind::Plus) ? BinOp::Add : BinOp::Sub;
+        ExprPtr l;
+        if (isKw(Kw::Not) && minLevel <= LNot) {
+            DepthGuard g(*this);
+            l = std::make_unique<Expr>();
+            l->kind = ExprKind::Not;
+            l->pos = here();
+            ++p_;
+            l->base = binaryExpr(LNot);
+        } else {
+            l = unaryExpr();
+        }
+        for (;;) {
+            int level;
+            BinOp op;
+            if (!binaryOperator(level, op) || level < minLevel) return l;
             Pos ps = here();
             ++p_;
-            l = binary(op, std::move(l), modExpr(), ps);
+            ExprPtr r = level == LCompare && isKw(Kw::Not) ? binaryExpr(LNot) : binaryExpr(level + 1);
+            l = binary(op, std::move(l), std::move(r), ps);
         }
-        return l;
-    }
-    ExprPtr modExpr()
-    {
-        ExprPtr l = intDivExpr();
-        while (isKw(Kw::Mod)) { Pos ps = here(); ++p_; l = binary(BinOp::Mod, std::move(l), intDivExpr(), ps); }
-        return l;
-    }
-    ExprPtr intDivExpr()
-    {
-        ExprPtr l = mulExpr();
-        while (at(TokKind::Backslash)) { Pos ps = here(); ++p_; l = binary(BinOp::IntDiv, std::move(l), mulExpr(), ps); }
-        return l;
-    }
-    ExprPtr mulExpr()
-    {
-        ExprPtr l = unaryExpr();
-        while (at(TokKind::Star) || at(TokKind::Slash)) {
-            BinOp op = at(TokKind::Star) ? BinOp::Mul : BinOp::Div;
-            Pos ps = here();
-            ++p_;
-            l = binary(op, std::move(l), unaryExpr(), ps);
-        }
-        return l;
     }
     ExprPtr unaryExpr()
     {
-        DepthGuard g(*this);
         if (at(TokKind::Minus)) {
+            DepthGuard g(*this);
             auto e = std::make_unique<Expr>();
             e->kind = ExprKind::Neg;
             e->pos = here();
@@ -671,7 +732,11 @@ private:
             e->base = unaryExpr();
             return e;
         }
-        if (accept(TokKind::Plus)) return unaryExpr();
+        if (at(TokKind::Plus)) {
+            DepthGuard g(*this);
+            ++p_;
+            return unaryExpr();
+        }
         return powExpr();
     }
     ExprPtr powExpr()
@@ -686,14 +751,25 @@ private:
         return l;
     }
 
+    // Arguments separated by commas; an empty argument ("f(a, , c)") stays a null
+    // pointer, which the compiler passes as a missing argument.
+    void argumentList(std::vector<ExprPtr>& args, bool inParens)
+    {
+        for (;;) {
+            bool empty = at(TokKind::Comma) || (inParens ? at(TokKind::RParen) : atStatementEnd());
+            args.push_back(empty ? nullptr : expr());
+            if (!accept(TokKind::Comma)) return;
+        }
+    }
+
     // A primary followed by calls "(...)" and members ".name". lastParen, when
     // given, receives the token index of the last "(" group (or SIZE_MAX when the
     // expression did not end in one).
     ExprPtr postfix(size_t* lastParen)
     {
-        DepthGuard g(*this);
         ExprPtr e = primary();
-        for (;;) {
+        for (int links = 0;; ++links) {
+            if (links > kMaxChain) fail(ErrOutOfStack);
             if (at(TokKind::LParen)) {
                 if (e->kind == ExprKind::Literal || e->kind == ExprKind::Paren) fail(ErrExpectedEndOfStatement);
                 if (lastParen) *lastParen = p_;
@@ -701,20 +777,18 @@ private:
                 c->kind = ExprKind::Call;
                 c->pos = e->pos;
                 ++p_;
-                if (!at(TokKind::RParen)) {
-                    do c->args.push_back(expr());
-                    while (accept(TokKind::Comma));
-                }
+                if (!at(TokKind::RParen)) argumentList(c->args, true);
                 expect(TokKind::RParen, ErrExpectedRParen);
                 c->base = std::move(e);
                 e = std::move(c);
-            } else if (at(TokKind::Dot) && !tok().spaceBefore) {
+            } else if (at(TokKind::Dot) && (!tok().spaceBefore || (links == 0 && e->kind == ExprKind::WithObject))) {
                 if (e->kind == ExprKind::Literal) fail(ErrExpectedEndOfStatement);
                 ++p_;
                 auto m = std::make_unique<Expr>();
                 m->kind = ExprKind::Member;
                 m->pos = here();
                 if (!at(TokKind::Ident)) fail(ErrExpectedIdent);
+                m->written = tok().written;
                 m->name = toks_[p_++].text;  // reserved words are allowed as member names
                 m->base = std::move(e);
                 e = std::move(m);
@@ -741,6 +815,10 @@ private:
             e->value = Variant::str(t.text);
             ++p_;
             return e;
+        case TokKind::Dot:
+            if (withDepth_ == 0) fail(ErrExpectedExpression);
+            e->kind = ExprKind::WithObject;
+            return e;  // postfix() reads the ".name" that follows
         case TokKind::LParen: {
             ++p_;
             e->kind = ExprKind::Paren;
@@ -753,7 +831,13 @@ private:
             case Kw::None:
                 e->kind = ExprKind::Name;
                 e->name = t.text;
+                e->written = t.written;
                 ++p_;
+                return e;
+            case Kw::New:
+                ++p_;
+                e->kind = ExprKind::New;
+                e->name = identifier(e->written);
                 return e;
             case Kw::True: case Kw::False:
                 e->kind = ExprKind::Literal;
@@ -784,11 +868,17 @@ private:
     size_t p_ = 0;
     int depth_ = 0;
     int singleLine_ = 0;
+    int withDepth_ = 0;
+    const std::function<void(int)>* progress_ = nullptr;
+    int work_ = 0;
 };
 
 } // namespace
 
-ScriptAst parseScript(std::string_view text) { return Parser(text).script(); }
+ScriptAst parseScript(std::string_view text, const std::function<void(int)>& progress)
+{
+    return Parser(text, &progress).script();
+}
 ExprPtr parseExpression(std::string_view text) { return Parser(text).wholeExpression(); }
 
 } // namespace orr::script

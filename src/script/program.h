@@ -21,10 +21,18 @@ struct Chunk {
     int maxStack = 0;  // operand stack the chunk can need above its locals
 };
 
+struct ClassInfo;
+
 struct Proc {
     std::string name;  // lower case
     std::string displayName;
     bool isFunction = false;
+    ProcKind kind = ProcKind::Sub;
+    // Methods of a class: the slot holding Me and the slots that refer to the fields.
+    const ClassInfo* owner = nullptr;
+    int meSlot = -1;
+    int fieldBase = 0;
+    int nfields = 0;
     int nparams = 0;
     std::vector<bool> byRef;  // per parameter
     int resultSlot = 0;       // the slot assigning to the function's name writes

@@ -131,8 +131,9 @@ ArrObj::ArrObj(std::vector<int32_t> ub) : ubounds(std::move(ub))
 size_t ArrObj::offset(const Variant* idx, size_t n) const
 {
     if (n != ubounds.size()) raise(ErrSubscript);
+    // The first index varies fastest, as the language stores arrays.
     size_t off = 0;
-    for (size_t k = 0; k < n; ++k) {
+    for (size_t k = n; k-- > 0;) {
         int32_t i = toLong(idx[k]);
         if (i < 0 || i > ubounds[k]) raise(ErrSubscript);
         off = off * static_cast<size_t>(ubounds[k] + 1) + static_cast<size_t>(i);
@@ -152,12 +153,12 @@ void ArrObj::resize(const std::vector<int32_t>& ub, bool preserve)
         for (size_t off = 0; off < data.size(); ++off) {
             bool fits = true;
             size_t newOff = 0;
-            for (size_t k = 0; k < idx.size(); ++k) {
+            for (size_t k = idx.size(); k-- > 0;) {
                 if (idx[k] > ub[k]) fits = false;
                 newOff = newOff * static_cast<size_t>(ub[k] + 1) + static_cast<size_t>(idx[k]);
             }
             if (fits) fresh.data[newOff] = std::move(data[off]);
-            for (size_t k = idx.size(); k-- > 0;) {
+            for (size_t k = 0; k < idx.size(); ++k) {
                 if (++idx[k] <= ubounds[k]) break;
                 idx[k] = 0;
             }

@@ -3,6 +3,7 @@
 #include <new>
 #include <stdexcept>
 
+#include "script/classes.h"
 #include "script/engine.h"
 #include "script/library.h"
 #include "script/operators.h"
@@ -198,18 +199,38 @@ void append(Variant& v, Variant&& x)
 
 } // namespace
 
-Variant Engine::execute(const Proc& proc, Variant* args, int argc)
+Variant Engine::execute(const Proc& proc, Variant* args, int argc, ClassInstance* me)
 {
     if (argc != proc.nparams) raise(ErrWrongArgs, proc.displayName);
     if (static_cast<int>(frames_.size()) >= maxDepth_) raise(ErrOutOfStack);
+    // A call from inside a running instruction (a library function, a method, a
+    // Class_Terminate when a value is released) starts above everything the
+    // running frame may be using.
+    Variant* const saved = sp_;
     Variant* base = sp_;
+    if (!frames_.empty()) {
+        const Frame& top = frames_.back();
+        Variant* used = top.base + top.proc->chunk.nlocals + top.proc->chunk.maxStack;
+        if (used > base) base = used;
+    }
     Variant* end = stack_ + stackSlots_;
     if (end - base < proc.chunk.nlocals + proc.chunk.maxStack) raise(ErrOutOfStack);
     for (int i = 0; i < argc; ++i) base[i] = args[i].deref();
+    if (proc.owner && me) {
+        base[proc.meSlot] = Variant::object(me->shared_from_this());
+        for (int i = 0; i < proc.nfields; ++i) base[proc.fieldBase + i] = Variant::ref(&me->fields[static_cast<size_t>(i)]);
+    }
     sp_ = base + proc.chunk.nlocals;
     size_t entry = frames_.size();
     frames_.push_back({&proc, proc.chunk.code.data(), base, false});
-    return interpret(entry);
+    try {
+        Variant r = interpret(entry);
+        sp_ = saved;
+        return r;
+    } catch (...) {
+        sp_ = saved;
+        throw;
+    }
 }
 
 Variant Engine::interpret(size_t entry)
@@ -303,7 +324,15 @@ Variant Engine::interpret(size_t entry)
                 case Op::JmpFalse: {
                     bool t = truth(sp[-1]);
                     *--sp = Variant();
-                    if (!t) pc = f->proc->chunk.code.data() + in.a;
+                    if (!t) {
+                        const Instr* target = f->proc->chunk.code.data() + in.a;
+                        if (target < pc && --pollBudget_ <= 0) {
+                            sp_ = sp;
+                            f->pc = pc;
+                            poll();
+                        }
+                        pc = target;
+                    }
                     break;
                 }
                 case Op::JmpTrue: {
@@ -337,23 +366,23 @@ Variant Engine::interpret(size_t entry)
                             stackEnd - nb < p.chunk.nlocals + p.chunk.maxStack)
                             raise(ErrOutOfStack);
                         f->pc = pc;
+                        if (--pollBudget_ <= 0) {
+                            sp_ = sp;
+                            poll();
+                        }
                         sp = nb + p.chunk.nlocals;
                         frames_.push_back({&p, p.chunk.code.data(), nb, false});
                         f = &frames_.back();
                         base = nb;
                         pc = p.chunk.code.data();
                         K = p.chunk.consts.data();
-                        if (--pollBudget_ <= 0) {
-                            sp_ = sp;
-                            f->pc = pc;
-                            poll();
-                        }
                         break;
                     }
                     for (int i = 1; i <= argc; ++i)
                         if (sp[-i].tag() == TRef) sp[-i] = Variant(sp[-i].deref());
                     sp_ = sp;
-                    Variant r = callByName(name, sp - argc, argc);
+                    f->pc = pc;
+                    Variant r = callByName(name, sp - argc, argc, K[in.b].rawString());
                     while (argc-- > 0) *--sp = Variant();
                     if (!in.x) *sp++ = std::move(r);
                     break;
@@ -368,17 +397,17 @@ Variant Engine::interpret(size_t entry)
                     if (static_cast<int>(frames_.size()) >= maxDepth_ || stackEnd - nb < p.chunk.nlocals + p.chunk.maxStack)
                         raise(ErrOutOfStack);
                     f->pc = pc;
+                    if (--pollBudget_ <= 0) {
+                        // Polled at the call, so a time-out names the calling line.
+                        sp_ = sp;
+                        poll();
+                    }
                     sp = nb + p.chunk.nlocals;
                     frames_.push_back({&p, p.chunk.code.data(), nb, false});
                     f = &frames_.back();
                     base = nb;
                     pc = p.chunk.code.data();
                     K = p.chunk.consts.data();
-                    if (--pollBudget_ <= 0) {
-                        sp_ = sp;
-                        f->pc = pc;
-                        poll();
-                    }
                     break;
                 }
                 case Op::Return: case Op::ReturnValue: {
@@ -414,11 +443,17 @@ Variant Engine::interpret(size_t entry)
                     if (!target.isObject()) raise(ErrObjectRequired);
                     std::shared_ptr<HostObject> o = target.objectPtr();
                     if (!o) raise(ErrObjectNotSet);
+                    sp_ = sp;
+                    f->pc = pc;
+                    if (ClassInstance* ci = o->scriptInstance()) {
+                        Variant r = ci->get(K[in.a].rawString(), sp - argc, argc, in.x & 1);
+                        while (argc-- > 0) *--sp = Variant();
+                        sp[-1] = std::move(r);
+                        break;
+                    }
                     std::vector<Variant> args;
                     args.reserve(static_cast<size_t>(argc));
                     for (Variant* a = sp - argc; a < sp; ++a) args.push_back(std::move(*a));
-                    sp_ = sp;
-                    f->pc = pc;
                     Variant r = o->invoke(K[in.a].rawString(), args);
                     sp -= argc;
                     sp[-1] = std::move(r);
@@ -430,11 +465,18 @@ Variant Engine::interpret(size_t entry)
                     if (!target.isObject()) raise(ErrObjectRequired);
                     std::shared_ptr<HostObject> o = target.objectPtr();
                     if (!o) raise(ErrObjectNotSet);
+                    sp_ = sp;
+                    f->pc = pc;
+                    if (ClassInstance* ci = o->scriptInstance()) {
+                        ci->put(K[in.a].rawString(), sp - argc - 1, argc, sp[-1], in.x & 2, in.x & 1);
+                        *--sp = Variant();
+                        while (argc-- > 0) *--sp = Variant();
+                        *--sp = Variant();
+                        break;
+                    }
                     std::vector<Variant> args;
                     for (Variant* a = sp - argc - 1; a < sp - 1; ++a) args.push_back(std::move(*a));
                     Variant value = pop();
-                    sp_ = sp;
-                    f->pc = pc;
                     o->assign(K[in.a].rawString(), args, value);
                     sp -= argc;
                     *--sp = Variant();
@@ -473,6 +515,19 @@ Variant Engine::interpret(size_t entry)
                 case Op::EraseL: eraseArray(base[in.a]); break;
                 case Op::EraseR: eraseArray(base[in.a].deref()); break;
                 case Op::EraseG: eraseArray(*in.g); break;
+                case Op::NewObject: {
+                    int index = in.a;
+                    if (index < 0) {
+                        const GlobalSym* g = findGlobal(K[in.b].rawString());
+                        if (!g || g->kind != GlobalSym::Class) raise(ErrUndefinedClass, K[in.b].rawString());
+                        index = g->proc;
+                    }
+                    sp_ = sp;
+                    f->pc = pc;
+                    Variant obj = newInstance(index);
+                    *sp++ = std::move(obj);
+                    break;
+                }
                 case Op::CheckObject:
                     if (!sp[-1].isObject()) raise(ErrObjectRequired);
                     break;
@@ -493,6 +548,7 @@ Variant Engine::interpret(size_t entry)
                     Variant& counter = counterOf(in, base);
                     const Variant& limit = base[in.y];
                     const Variant& step = base[in.y + 1];
+                    if (step.isEmpty()) break;  // the header failed under On Error Resume Next: leave the loop
                     bool more;
                     if (intTag(counter.tag()) && intTag(step.tag()) && intTag(limit.tag())) {
                         int64_t next = static_cast<int64_t>(counter.rawInt()) + step.rawInt();
@@ -513,9 +569,21 @@ Variant Engine::interpret(size_t entry)
                     break;
                 }
                 case Op::ForEachPrep: {
+                    base[in.y] = Variant();  // ForEachNext leaves a loop whose group is no array
                     Variant group = pop();
-                    const Variant& g = group.deref();
-                    if (!g.isArray()) raise(ErrNotCollection);
+                    const Variant& g0 = group.deref();
+                    Variant items;
+                    if (g0.isArray()) {
+                        items = g0;
+                    } else if (g0.isObject() && g0.rawObject()) {
+                        sp_ = sp;
+                        f->pc = pc;
+                        items = g0.rawObject()->elements();
+                        if (!items.isArray()) raise(ErrNotCollection);
+                    } else {
+                        raise(g0.isObject() ? ErrObjectNotSet : ErrNotCollection);
+                    }
+                    const Variant& g = items;
                     bool empty = g.rawArray()->data.empty();
                     base[in.y] = g;
                     base[in.y + 1] = Variant::lng(0);
@@ -523,6 +591,10 @@ Variant Engine::interpret(size_t entry)
                     break;
                 }
                 case Op::ForEachNext: {
+                    if (!base[in.y].isArray()) {
+                        pc = f->proc->chunk.code.data() + in.a;
+                        break;
+                    }
                     const ArrObj* a = base[in.y].rawArray();
                     int32_t i = base[in.y + 1].rawInt();
                     if (static_cast<size_t>(i) >= a->data.size()) {
@@ -556,6 +628,7 @@ Variant Engine::interpret(size_t entry)
             ScriptError& e = pendingError;
             // Fill in where the error arose, then find a frame that resumes after errors.
             const Instr* faultPc = pc - 1;
+            if (faultPc < f->proc->chunk.code.data()) faultPc = f->proc->chunk.code.data();
             if (e.line == 0) {
                 size_t at = static_cast<size_t>(faultPc - f->proc->chunk.code.data());
                 if (at < f->proc->chunk.pos.size()) {
