@@ -15,7 +15,7 @@ constexpr int kTriggerWidth = 100;
 constexpr int kPanelHeight = 64;
 constexpr int kPictureLeft = 5;
 
-TopicForm* currentTopic() { return dynamic_cast<TopicForm*>(suite().currentWindow); }
+TopicForm* currentTopic() { return dynamic_cast<TopicForm*>(suite().currentWindow.data()); }
 
 // Runs one step of a handler; a failing step is skipped and the handler goes on.
 template <class F> void step(F&& f)
@@ -287,14 +287,27 @@ void selectorLayout(int n)
     windowLayout();
 }
 
-void triggerSetup(bool a, bool b, bool c)
+namespace {
+void showTriggers(const bool* on, int count)
 {
     TopicForm* t = currentTopic();
     if (!t)
         return;
-    const bool on[3] = {a, b, c};
-    for (int i = 0; i < 3 && i < int(t->Trigger.size()); ++i)
+    for (int i = 0; i < count && i < int(t->Trigger.size()); ++i)
         t->Trigger[i]->setShown(on[i]);
+}
+}  // namespace
+
+void triggerSetup(bool a, bool b, bool c)
+{
+    const bool on[3] = {a, b, c};
+    showTriggers(on, 3);
+}
+
+void triggerSetup(bool a, bool b, bool c, bool d)
+{
+    const bool on[4] = {a, b, c, d};
+    showTriggers(on, 4);
 }
 
 void calculationBoxRule()

@@ -89,6 +89,8 @@ private:
 void windowLayout();
 void selectorLayout(int count);
 void triggerSetup(bool a, bool b, bool c);
+// The same for windows with a fourth trigger button.
+void triggerSetup(bool a, bool b, bool c, bool d);
 void calculationBoxRule();
 void recordToolbarSet(int topicId);
 void applyToolbarSet(int bits);
