@@ -477,6 +477,7 @@ private:
         auto valueCode = [&] {
             expr(value);
             if (isSet) emit(Op::CheckObject, value.pos);
+            else if (mayBeObject(value)) emit(Op::LetValue, value.pos);
         };
         if (target.kind == ExprKind::Name) {
             Sym s = variable(target.name, target.pos, true);
@@ -539,6 +540,16 @@ private:
     }
 
     static std::string shown(const Expr& e) { return e.written.empty() ? e.name : e.written; }
+    // Whether an expression can give an object, which a plain assignment replaces by its default value.
+    static bool mayBeObject(const Expr& e)
+    {
+        switch (e.kind) {
+        case ExprKind::Literal: return e.value.isObject();
+        case ExprKind::Binary: case ExprKind::Neg: case ExprKind::Not: return false;
+        case ExprKind::Paren: return mayBeObject(*e.base);
+        default: return true;
+        }
+    }
     // Member access through Me reaches the class's private members too.
     int memberFlags(const Expr& object) const
     {
@@ -654,9 +665,9 @@ private:
             Sym v = scope_->proc ? resolve(d.name) : Sym{};
             if (!scope_->proc) {
                 const GlobalSym* g = eng_.findGlobal(d.name);
-                if (!g || g->kind != GlobalSym::Variable) fail(ErrNameRedefined, d.pos, d.name);
+                if (g && g->kind != GlobalSym::Variable) fail(ErrNameRedefined, d.pos, d.written);
                 v.kind = Sym::Global;
-                v.g = g->var;
+                v.g = g ? g->var : eng_.declareGlobal(d.name);
             }
             if (!d.isArray) continue;
             for (const ExprPtr& b : d.bounds) argValue(b.get());

@@ -189,6 +189,13 @@ bool Engine::hasProcedure(std::string_view name) const
     return g && g->kind == GlobalSym::Procedure;
 }
 
+std::shared_ptr<Proc> Engine::findProcedure(std::string_view name) const
+{
+    const GlobalSym* g = findGlobal(toLower(name));
+    if (!g || g->kind != GlobalSym::Procedure) return nullptr;
+    return procs_[static_cast<size_t>(g->proc)];
+}
+
 Variant Engine::run(std::string_view name, std::vector<Variant> args)
 {
     const GlobalSym* g = findGlobal(toLower(name));

@@ -54,6 +54,8 @@ public:
     // Calls a procedure by name; arguments are passed by value.
     Variant run(std::string_view name, std::vector<Variant> args);
     bool hasProcedure(std::string_view name) const;
+    // The procedure of that name (any letter case), or null.
+    std::shared_ptr<Proc> findProcedure(std::string_view name) const;
     // Makes an object reachable by name; with membersGlobal its members can be
     // called without the object's name ("Show x" for "Output.Show x").
     void addObject(const std::string& name, std::shared_ptr<HostObject> object, bool membersGlobal);

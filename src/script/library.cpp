@@ -12,7 +12,9 @@
 #include "script/datetime.h"
 #include "script/engine.h"
 #include "script/error.h"
+#include "script/library_more.h"
 #include "script/operators.h"
+#include "script/text.h"
 
 namespace orr::script {
 namespace {
@@ -27,7 +29,7 @@ int32_t optWhole(Args a, int argc, int i, int32_t def)
 {
     return i < argc && !a[i].deref().isEmpty() ? toLong(a[i]) : def;
 }
-bool textCompareArg(Args a, int argc, int i) { return optWhole(a, argc, i, 0) == 1; }
+
 Variant ok(bool b) { return Variant::boolean(b); }
 Variant strv(std::string s) { return Variant::str(std::move(s)); }
 
@@ -87,7 +89,7 @@ Variant fnRound(Engine&, Args a, int argc)
     if (v.isNull()) return Variant::null();
     int places = optWhole(a, argc, 1, 0);
     if (places < 0) raise(ErrInvalidCall);
-    if (v.isIntegral()) return v.tag() == TBool ? Variant::integer(v.rawInt()) : v;
+    if (v.isIntegral()) return v;
     double d = toDouble(v);
     double scale = std::pow(10.0, places);
     double r = places == 0 ? std::nearbyint(d) : std::nearbyint(d * scale) / scale;
@@ -162,48 +164,81 @@ Variant fnRandomize(Engine& e, Args a, int argc)
 }
 
 // ---- text ----
+// Text positions and lengths count UTF-16 code units; texts of plain ASCII
+// (the usual case) are worked on directly.
+std::string unitSlice(const std::string& s, size_t start, size_t n)
+{
+    if (isAscii(s)) return start >= s.size() ? std::string() : s.substr(start, n);
+    std::u16string u = toUtf16(s);
+    if (start >= u.size()) return {};
+    return fromUtf16(std::u16string_view(u).substr(start, n));
+}
+
 Variant fnLen(Engine&, Args a, int)
 {
     const Variant v = valueOf(a[0]);
     if (v.isNull()) return Variant::null();
-    return Variant::lng(static_cast<int32_t>(toString(v).size()));
+    return Variant::lng(static_cast<int32_t>(unitCount(toString(v))));
 }
 
 Variant fnLeft(Engine&, Args a, int)
 {
     if (isNull(a, 0)) return Variant::null();
+    if (isNull(a, 1)) raise(ErrInvalidNull);
     int32_t n = whole(a, 1);
     if (n < 0) raise(ErrInvalidCall);
-    std::string s = text(a, 0);
-    return strv(s.substr(0, static_cast<size_t>(n)));
+    return strv(unitSlice(text(a, 0), 0, static_cast<size_t>(n)));
 }
 
 Variant fnRight(Engine&, Args a, int)
 {
     if (isNull(a, 0)) return Variant::null();
+    if (isNull(a, 1)) raise(ErrInvalidNull);
     int32_t n = whole(a, 1);
     if (n < 0) raise(ErrInvalidCall);
     std::string s = text(a, 0);
-    size_t k = std::min(s.size(), static_cast<size_t>(n));
-    return strv(s.substr(s.size() - k));
+    size_t len = unitCount(s);
+    size_t k = std::min(len, static_cast<size_t>(n));
+    return strv(unitSlice(s, len - k, k));
 }
 
 Variant fnMid(Engine&, Args a, int argc)
 {
     if (isNull(a, 0)) return Variant::null();
+    if (isNull(a, 1) || (argc > 2 && isNull(a, 2))) raise(ErrInvalidNull);
     int32_t start = whole(a, 1);
     if (start < 1) raise(ErrInvalidCall);
-    std::string s = text(a, 0);
-    int32_t n = argc > 2 ? whole(a, 2) : INT32_MAX;
+    int32_t n = argc > 2 && !arg(a, 2).isEmpty() ? whole(a, 2) : INT32_MAX;
     if (n < 0) raise(ErrInvalidCall);
-    if (static_cast<size_t>(start) > s.size()) return strv("");
-    return strv(s.substr(static_cast<size_t>(start - 1), static_cast<size_t>(n)));
+    return strv(unitSlice(text(a, 0), static_cast<size_t>(start - 1), static_cast<size_t>(n)));
 }
 
+std::u16string foldedUnits(const std::string& s, bool textCmp)
+{
+    std::u16string u = toUtf16(s);
+    if (textCmp)
+        for (char16_t& c : u) c = lowerUnit(c);
+    return u;
+}
+
+// Position (0-based, in code units) of needle in hay at or after `from`, or npos.
 size_t findText(const std::string& hay, const std::string& needle, size_t from, bool textCmp)
 {
-    if (!textCmp) return hay.find(needle, from);
-    return toLower(hay).find(toLower(needle), from);
+    if (isAscii(hay) && isAscii(needle)) {
+        if (!textCmp) return hay.find(needle, from);
+        return toLower(hay).find(toLower(needle), from);
+    }
+    return foldedUnits(hay, textCmp).find(foldedUnits(needle, textCmp), from);
+}
+
+// The compare argument: Null is an invalid use of Null, other values must be 0 or 1.
+bool compareMode(Args a, int argc, int i)
+{
+    if (i >= argc || arg(a, i).isEmpty()) return false;
+    if (isNull(a, i)) raise(ErrInvalidNull);
+    int32_t m = whole(a, i);
+    if (m < 0 || m > 1) raise(ErrInvalidCall);
+    return m == 1;
 }
 
 Variant fnInStr(Engine&, Args a, int argc)
@@ -211,14 +246,16 @@ Variant fnInStr(Engine&, Args a, int argc)
     int32_t start = 1;
     int i = 0;
     if (argc >= 3) {
+        if (isNull(a, 0)) raise(ErrInvalidNull);
         start = whole(a, 0);
         if (start < 1) raise(ErrInvalidCall);
         i = 1;
     }
+    bool tc = compareMode(a, argc, i + 2);
     if (isNull(a, i) || isNull(a, i + 1)) return Variant::null();
     std::string s1 = text(a, i), s2 = text(a, i + 1);
-    bool tc = textCompareArg(a, argc, i + 2);
-    if (static_cast<size_t>(start) > s1.size()) return Variant::lng(s2.empty() && static_cast<size_t>(start) == s1.size() + 1 ? start : 0);
+    size_t len = unitCount(s1);
+    if (static_cast<size_t>(start) > len) return Variant::lng(s2.empty() && static_cast<size_t>(start) == len + 1 ? start : 0);
     if (s2.empty()) return Variant::lng(start);
     size_t p = findText(s1, s2, static_cast<size_t>(start - 1), tc);
     return Variant::lng(p == std::string::npos ? 0 : static_cast<int32_t>(p + 1));
@@ -226,18 +263,15 @@ Variant fnInStr(Engine&, Args a, int argc)
 
 Variant fnInStrRev(Engine&, Args a, int argc)
 {
+    if (argc > 2 && isNull(a, 2)) raise(ErrInvalidNull);
+    bool tc = compareMode(a, argc, 3);
     if (isNull(a, 0) || isNull(a, 1)) return Variant::null();
-    std::string s1 = text(a, 0), s2 = text(a, 1);
+    std::u16string s1 = foldedUnits(text(a, 0), tc), s2 = foldedUnits(text(a, 1), tc);
     int32_t start = optWhole(a, argc, 2, -1);
     if (start == 0 || start < -1) raise(ErrInvalidCall);
-    bool tc = textCompareArg(a, argc, 3);
     if (start == -1) start = static_cast<int32_t>(s1.size());
     if (static_cast<size_t>(start) > s1.size()) return Variant::lng(0);
     if (s2.empty()) return Variant::lng(start);
-    if (tc) {
-        s1 = toLower(s1);
-        s2 = toLower(s2);
-    }
     if (s2.size() > static_cast<size_t>(start)) return Variant::lng(0);
     size_t p = s1.rfind(s2, static_cast<size_t>(start) - s2.size());
     return Variant::lng(p == std::string::npos ? 0 : static_cast<int32_t>(p + 1));
@@ -248,8 +282,13 @@ Variant caseMap(const Variant& v0, bool upper)
     const Variant v = valueOf(v0);
     if (v.isNull()) return Variant::null();
     std::string s = toString(v);
-    for (char& c : s) c = static_cast<char>(upper ? std::toupper(static_cast<unsigned char>(c)) : std::tolower(static_cast<unsigned char>(c)));
-    return strv(std::move(s));
+    if (isAscii(s)) {
+        for (char& c : s) c = static_cast<char>(upper ? std::toupper(static_cast<unsigned char>(c)) : std::tolower(static_cast<unsigned char>(c)));
+        return strv(std::move(s));
+    }
+    std::u16string u = toUtf16(s);
+    for (char16_t& c : u) c = upper ? upperUnit(c) : lowerUnit(c);
+    return strv(fromUtf16(u));
 }
 Variant fnLCase(Engine&, Args a, int) { return caseMap(a[0], false); }
 Variant fnUCase(Engine&, Args a, int) { return caseMap(a[0], true); }
@@ -281,31 +320,54 @@ Variant fnString(Engine&, Args a, int)
     int32_t n = whole(a, 0);
     if (n < 0 || n > 100'000'000) raise(ErrInvalidCall);
     const Variant& c = arg(a, 1);
-    char ch;
+    std::string unit;
     if (c.isString()) {
         if (c.rawString().empty()) raise(ErrInvalidCall);
-        ch = c.rawString()[0];
+        unit = unitText(toUtf16(c.rawString())[0]);
     } else {
-        ch = static_cast<char>(toLong(c) & 0xFF);
+        unit = unitText(fromCodePage(toLong(c) & 0xFF));
     }
-    return strv(std::string(static_cast<size_t>(n), ch));
+    if (unit.size() == 1) return strv(std::string(static_cast<size_t>(n), unit[0]));
+    std::string out;
+    out.reserve(unit.size() * static_cast<size_t>(n));
+    for (int32_t i = 0; i < n; ++i) out += unit;
+    return strv(std::move(out));
 }
 
-Variant fnReplace(Engine&, Args a, int argc)
+Variant fnReplace(Engine& e, Args a, int argc)
 {
     if (isNull(a, 0)) return Variant::null();
+    for (int i = 1; i < argc; ++i)
+        if (isNull(a, i)) raise(ErrInvalidNull);
     std::string s = text(a, 0), find = text(a, 1), repl = text(a, 2);
     int32_t start = optWhole(a, argc, 3, 1);
     int32_t count = optWhole(a, argc, 4, -1);
     if (start < 1 || count < -1) raise(ErrInvalidCall);
-    bool tc = textCompareArg(a, argc, 5);
-    if (static_cast<size_t>(start) > s.size()) return strv("");
-    s = s.substr(static_cast<size_t>(start - 1));
+    bool tc = compareMode(a, argc, 5);
+    if (static_cast<size_t>(start) > unitCount(s)) return strv("");
+    s = unitSlice(s, static_cast<size_t>(start - 1), std::string::npos);
     if (find.empty() || count == 0) return strv(s);
+    if (tc && !(isAscii(s) && isAscii(find))) {
+        // Text comparison beyond ASCII: work on code units.
+        std::u16string u = toUtf16(s), f = foldedUnits(find, true), r = toUtf16(repl), folded = foldedUnits(s, true), out;
+        size_t pos = 0;
+        for (int32_t done = 0; count < 0 || done < count; ++done) {
+            size_t hit = folded.find(f, pos);
+            if (hit == std::u16string::npos) break;
+            out.append(u, pos, hit - pos);
+            out += r;
+            pos = hit + f.size();
+        }
+        out.append(u, pos, std::u16string::npos);
+        return strv(fromUtf16(out));
+    }
+    std::string lowered = tc ? toLower(s) : std::string(), lfind = tc ? toLower(find) : find;
+    const std::string& hay = tc ? lowered : s;
     std::string out;
     size_t pos = 0;
     for (int32_t done = 0; count < 0 || done < count; ++done) {
-        size_t hit = findText(s, find, pos, tc);
+        if ((done & 0xFFFF) == 0xFFFF) e.pollAfter(64);
+        size_t hit = hay.find(lfind, pos);
         if (hit == std::string::npos) break;
         out.append(s, pos, hit - pos);
         out += repl;
@@ -322,20 +384,26 @@ Variant stringArray(const std::vector<std::string>& parts)
     return Variant::array(arr);
 }
 
-Variant fnSplit(Engine&, Args a, int argc)
+Variant fnSplit(Engine& e, Args a, int argc)
 {
     if (isNull(a, 0)) return Variant::null();
+    for (int i = 1; i < argc; ++i)
+        if (isNull(a, i)) raise(ErrInvalidNull);
     std::string s = text(a, 0);
     std::string delim = argc > 1 && !arg(a, 1).isEmpty() ? text(a, 1) : " ";
     int32_t count = optWhole(a, argc, 2, -1);
-    bool tc = textCompareArg(a, argc, 3);
+    if (count < -1) raise(ErrInvalidCall);
+    bool tc = compareMode(a, argc, 3);
     std::vector<std::string> parts;
     if (s.empty()) return stringArray(parts);
     if (delim.empty()) return stringArray({s});
+    // Byte positions: letter case folds only in the ASCII range, which keeps them.
+    std::string hay = tc ? toLower(s) : s, needle = tc ? toLower(delim) : delim;
     size_t pos = 0;
     for (;;) {
         if (count > 0 && static_cast<int32_t>(parts.size()) == count - 1) break;
-        size_t hit = findText(s, delim, pos, tc);
+        if ((parts.size() & 0xFFFF) == 0xFFFF) e.pollAfter(64);
+        size_t hit = hay.find(needle, pos);
         if (hit == std::string::npos) break;
         parts.push_back(s.substr(pos, hit - pos));
         pos = hit + delim.size();
@@ -367,61 +435,53 @@ Variant fnJoin(Engine&, Args a, int argc)
 Variant fnStrComp(Engine&, Args a, int argc)
 {
     if (isNull(a, 0) || isNull(a, 1)) return Variant::null();
-    return Variant::integer(compareStrings(text(a, 0), text(a, 1), textCompareArg(a, argc, 2)));
+    return Variant::integer(compareStrings(text(a, 0), text(a, 1), compareMode(a, argc, 2)));
 }
 
 Variant fnStrReverse(Engine&, Args a, int)
 {
     if (isNull(a, 0)) raise(ErrInvalidNull);
     std::string s = text(a, 0);
-    std::reverse(s.begin(), s.end());
-    return strv(std::move(s));
+    if (isAscii(s)) {
+        std::reverse(s.begin(), s.end());
+        return strv(std::move(s));
+    }
+    std::u16string u = toUtf16(s);
+    std::reverse(u.begin(), u.end());
+    return strv(fromUtf16(u));
 }
 
+// Chr and Asc use the Windows-1252 code page; ChrW and AscW take code units.
 Variant fnChr(Engine&, Args a, int)
 {
     int32_t n = whole(a, 0);
     if (n < 0 || n > 255) raise(ErrInvalidCall);
-    std::string s;
-    if (n < 128) s += static_cast<char>(n);
-    else {
-        s += static_cast<char>(0xC0 | (n >> 6));
-        s += static_cast<char>(0x80 | (n & 0x3F));
-    }
-    return strv(std::move(s));
+    return strv(unitText(fromCodePage(n)));
 }
 
 Variant fnChrW(Engine&, Args a, int)
 {
     int32_t n = whole(a, 0);
     if (n < -32768 || n > 65535) raise(ErrInvalidCall);
-    if (n < 0) n += 65536;
-    std::string s;
-    if (n < 0x80) s += static_cast<char>(n);
-    else if (n < 0x800) {
-        s += static_cast<char>(0xC0 | (n >> 6));
-        s += static_cast<char>(0x80 | (n & 0x3F));
-    } else {
-        s += static_cast<char>(0xE0 | (n >> 12));
-        s += static_cast<char>(0x80 | ((n >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (n & 0x3F));
-    }
-    return strv(std::move(s));
+    return strv(unitText(static_cast<char16_t>(n & 0xFFFF)));
 }
 
-Variant fnAsc(Engine&, Args a, int)
+char16_t firstUnit(Args a)
 {
     if (isNull(a, 0)) raise(ErrInvalidNull);
     std::string s = text(a, 0);
     if (s.empty()) raise(ErrInvalidCall);
-    auto c0 = static_cast<unsigned char>(s[0]);
-    if (c0 >= 0xC0 && s.size() > 1) {
-        int cp = (c0 & 0x1F) << 6 | (static_cast<unsigned char>(s[1]) & 0x3F);
-        if (c0 >= 0xE0 && s.size() > 2) cp = (c0 & 0x0F) << 12 | (static_cast<unsigned char>(s[1]) & 0x3F) << 6 | (static_cast<unsigned char>(s[2]) & 0x3F);
-        return Variant::integer(cp <= 255 ? cp : '?');
-    }
-    return Variant::integer(c0);
+    if (static_cast<unsigned char>(s[0]) < 0x80) return static_cast<char16_t>(s[0]);
+    return toUtf16(s)[0];
 }
+
+Variant fnAsc(Engine&, Args a, int)
+{
+    int code = toCodePage(firstUnit(a));
+    return Variant::integer(code < 0 ? '?' : code);
+}
+
+Variant fnAscW(Engine&, Args a, int) { return Variant::integer(static_cast<int16_t>(firstUnit(a))); }
 
 // ---- conversion ----
 Variant fnCInt(Engine&, Args a, int) { return Variant::integer(toInteger(valueOf(a[0]))); }
@@ -752,7 +812,6 @@ Variant fnInputBox(Engine& e, Args a, int argc)
     return strv(answer);
 }
 
-Variant fnCreateObject(Engine&, Args a, int) { raise(429, text(a, 0)); }
 
 Variant fnEval(Engine& e, Args a, int) { return e.eval(text(a, 0)); }
 Variant fnExecute(Engine& e, Args a, int)
@@ -773,7 +832,7 @@ const Builtin kBuiltins[] = {
     {"space", fnSpace, 1, 1}, {"string", fnString, 2, 2}, {"replace", fnReplace, 3, 6},
     {"split", fnSplit, 1, 4}, {"join", fnJoin, 1, 2}, {"strcomp", fnStrComp, 2, 3},
     {"strreverse", fnStrReverse, 1, 1}, {"chr", fnChr, 1, 1}, {"chrw", fnChrW, 1, 1},
-    {"asc", fnAsc, 1, 1}, {"ascw", fnAsc, 1, 1},
+    {"asc", fnAsc, 1, 1}, {"ascw", fnAscW, 1, 1},
     {"cint", fnCInt, 1, 1}, {"clng", fnCLng, 1, 1}, {"cbyte", fnCByte, 1, 1}, {"csng", fnCSng, 1, 1},
     {"cdbl", fnCDbl, 1, 1}, {"ccur", fnCCur, 1, 1}, {"cbool", fnCBool, 1, 1}, {"cstr", fnCStr, 1, 1},
     {"cdate", fnCDate, 1, 1}, {"hex", fnHex, 1, 1}, {"oct", fnOct, 1, 1}, {"str", fnStr, 1, 1},
@@ -792,7 +851,13 @@ const Builtin kBuiltins[] = {
     {"monthname", fnMonthName, 1, 2}, {"weekdayname", fnWeekdayName, 1, 3},
     {"formatnumber", fnFormatNumber, 1, 5}, {"formatcurrency", fnFormatCurrency, 1, 5},
     {"formatpercent", fnFormatPercent, 1, 5},
-    {"msgbox", fnMsgBox, 1, 5}, {"inputbox", fnInputBox, 1, 7}, {"createobject", fnCreateObject, 1, 2},
+    {"msgbox", fnMsgBox, 1, 5}, {"inputbox", fnInputBox, 1, 7}, {"createobject", more::fnCreateObject, 1, 2},
+    {"formatdatetime", more::fnFormatDateTime, 1, 2}, {"datepart", more::fnDatePart, 2, 4},
+    {"filter", more::fnFilter, 2, 4}, {"rgb", more::fnRGB, 3, 3}, {"escape", more::fnEscape, 1, 1},
+    {"unescape", more::fnUnescape, 1, 1}, {"scriptengine", more::fnScriptEngine, 0, 0},
+    {"scriptenginemajorversion", more::fnScriptEngineMajor, 0, 0},
+    {"scriptengineminorversion", more::fnScriptEngineMinor, 0, 0},
+    {"scriptenginebuildversion", more::fnScriptEngineBuild, 0, 0}, {"getref", more::fnGetRef, 1, 1},
     {"eval", fnEval, 1, 1}, {"execute", fnExecute, 1, 1}, {"executeglobal", fnExecute, 1, 1},
 };
 
@@ -822,6 +887,8 @@ bool findConstant(std::string_view name, Variant& out)
         m["vbtab"] = Variant::str("\t");
         m["vbnullstring"] = Variant::str("");
         m["vbnullchar"] = Variant::str(std::string(1, '\0'));
+        m["vbformfeed"] = Variant::str("\f");
+        m["vbverticaltab"] = Variant::str("\v");
         m["vbtrue"] = Variant::integer(-1);
         m["vbfalse"] = Variant::integer(0);
         m["vbusedefault"] = Variant::integer(-2);
@@ -837,11 +904,19 @@ bool findConstant(std::string_view name, Variant& out)
             {"vbdouble", 5}, {"vbcurrency", 6}, {"vbdate", 7}, {"vbstring", 8}, {"vbobject", 9},
             {"vberror", 10}, {"vbboolean", 11}, {"vbvariant", 12}, {"vbbyte", 17}, {"vbarray", 8192},
             {"vbsunday", 1}, {"vbmonday", 2}, {"vbtuesday", 3}, {"vbwednesday", 4}, {"vbthursday", 5},
-            {"vbfriday", 6}, {"vbsaturday", 7}, {"vbusesystemdayofweek", 0},
+            {"vbfriday", 6}, {"vbsaturday", 7}, {"vbusesystemdayofweek", 0}, {"vbfirstjan1", 1},
+            {"vbfirstfourdays", 2}, {"vbfirstfullweek", 3}, {"vbusesystem", 0}, {"vbdataobject", 13},
+            {"vbgeneraldate", 0}, {"vblongdate", 1}, {"vbshortdate", 2}, {"vblongtime", 3}, {"vbshorttime", 4},
+            {"vbdefaultbutton4", 768}, {"vbapplicationmodal", 0}, {"vbsystemmodal", 4096},
+            {"vbmsgboxhelpbutton", 16384}, {"vbmsgboxsetforeground", 65536}, {"vbmsgboxright", 524288},
+            {"vbmsgboxrtlreading", 1048576},
             {"vbblack", 0}, {"vbred", 255}, {"vbgreen", 65280}, {"vbyellow", 65535},
             {"vbblue", 16711680}, {"vbmagenta", 16711935}, {"vbcyan", 16776960},
         };
-        for (const auto& [n, v] : ints) m[n] = Variant::integer(v);
+        // Values beyond the Integer range are Long, as are all the colours.
+        for (const auto& [n, v] : ints) m[n] = v > 32767 ? Variant::lng(v) : Variant::integer(v);
+        m["vbblack"] = Variant::lng(0);
+        m["vbred"] = Variant::lng(255);
         m["vbblue"] = Variant::lng(16711680);
         m["vbmagenta"] = Variant::lng(16711935);
         m["vbcyan"] = Variant::lng(16776960);

@@ -36,6 +36,7 @@ class Variant;
     X(CallName, "a = name constant, y = argument count, x = 1 to drop the result")      \
     X(CallMember, "a = name constant, y = argument count, x = 1 inside the class; object below the arguments") \
     X(SetMember, "a = name constant, y = argument count, x = 1 inside the class | 2 Set; object, arguments, value") \
+    X(LetValue, "an object on top of the stack becomes its default value")             \
     X(NewObject, "a = class index, or -1 with b = class name constant")                 \
     X(Index, "y = argument count; array or object below the arguments")                 \
     X(StoreIndexL, "a = slot, y = index count; indexes then value on the stack")        \

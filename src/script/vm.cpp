@@ -515,6 +515,13 @@ Variant Engine::interpret(size_t entry)
                 case Op::EraseL: eraseArray(base[in.a]); break;
                 case Op::EraseR: eraseArray(base[in.a].deref()); break;
                 case Op::EraseG: eraseArray(*in.g); break;
+                case Op::LetValue:
+                    if (sp[-1].tag() == TObject) {
+                        sp_ = sp;
+                        f->pc = pc;
+                        sp[-1] = valueOf(sp[-1]);
+                    }
+                    break;
                 case Op::NewObject: {
                     int index = in.a;
                     if (index < 0) {

@@ -33,7 +33,7 @@ const ErrorCase kErrors[] = {
     {"x = Null\nIf x + 1 > CInt(x) Then y = 1", "94 2:12"},
     {"NoSuchSub 1", "13 1:1"},
     {"Set x = 5", "424 1:9"},
-    {"x = Nothing\ny = x.Foo", "91 2:7"},
+    {"Set x = Nothing\ny = x.Foo", "91 2:7"},
     {"Err.Raise 1234", "1234 1:1"},
     {"Function F(a)\nEnd Function\nx = F(1, 2)", "450 3:5"},
     {"Option Explicit\nDim a\na = b", "500 3:5"},
