@@ -366,7 +366,7 @@ Variant fnReplace(Engine& e, Args a, int argc)
     std::string out;
     size_t pos = 0;
     for (int32_t done = 0; count < 0 || done < count; ++done) {
-        if ((done & 0xFFFF) == 0xFFFF) e.pollAfter(64);
+        if ((done & 1023) == 1023) e.pollAfter(1024);
         size_t hit = hay.find(lfind, pos);
         if (hit == std::string::npos) break;
         out.append(s, pos, hit - pos);
@@ -402,7 +402,7 @@ Variant fnSplit(Engine& e, Args a, int argc)
     size_t pos = 0;
     for (;;) {
         if (count > 0 && static_cast<int32_t>(parts.size()) == count - 1) break;
-        if ((parts.size() & 0xFFFF) == 0xFFFF) e.pollAfter(64);
+        if ((parts.size() & 1023) == 1023) e.pollAfter(1024);
         size_t hit = hay.find(needle, pos);
         if (hit == std::string::npos) break;
         parts.push_back(s.substr(pos, hit - pos));

@@ -37,6 +37,10 @@ const ErrorCase kErrors[] = {
     {"Err.Raise 1234", "1234 1:1"},
     {"Function F(a)\nEnd Function\nx = F(1, 2)", "450 3:5"},
     {"Option Explicit\nDim a\na = b", "500 3:5"},
+    {"Sub Two(a, b)\nEnd Sub\nTwo(1, 2)", "1044 3:4"},
+    {"Dim a, b, A", "1041 1:11"},
+    {"x = UndefinedFunc(1)", "13 1:5"},
+    {"Class C\nEnd Class\nSet o = New C\no.Nope", "438 4:1"},
     // Syntax errors.
     {"x = (1 + 2", "1006 1:11"},
     {"x = 1 +", "1023 1:8"},
@@ -65,6 +69,46 @@ TEST_F(ScriptTest, EndlessLoopEndsThroughThePollHook)
     }, 1000);
     EXPECT_EQ(errorOf("Do\nx = x + 1\nLoop"), "6002 1:1");
     EXPECT_EQ(polls, 50);
+}
+
+// Every kind of endless loop reaches the poll hook, which stands for the time-out.
+TEST_F(ScriptTest, EveryEndlessLoopReachesThePollHook)
+{
+    const char* loops[] = {
+        "Do\nx = x + 1\nLoop Until False",
+        "Do\nLoop While True",
+        "Do Until False\nLoop",
+        "While True\nWend",
+        "Do\nx = Eval(\"1 + 1\")\nLoop",
+        "Do\nExecute \"y = 1\"\nLoop",
+        "Sub S\nS2\nEnd Sub\nSub S2\nS\nEnd Sub\nDo\nx = 1\nLoop Until False",
+    };
+    for (const char* program : loops) {
+        int polls = 0;
+        engine.setPollHook([&] {
+            if (++polls == 20) throw ScriptError(ErrTimeout);
+        }, 100);
+        EXPECT_EQ(errorOf(program).substr(0, 4), "6002") << program;
+    }
+}
+
+TEST_F(ScriptTest, TimeOutInsideAFunctionNamesItsLine)
+{
+    engine.setPollHook([] { throw ScriptError(ErrTimeout); }, 50);
+    EXPECT_EQ(errorOf("Function F()\nDo\nLoop\nEnd Function\nx = F()"), "6002 2:1");
+}
+
+TEST_F(ScriptTest, LongLibraryCallsAndHugeProgramsPoll)
+{
+    int polls = 0;
+    engine.setPollHook([&] { ++polls; }, 4096);
+    run("s = Space(1000000)\nx = Replace(s, \" \", \"ab\")\ny = Split(s, \" \")");
+    EXPECT_GT(polls, 20);
+    polls = 0;
+    std::string big;
+    for (int i = 0; i < 100000; ++i) big += "x = 1\n";
+    run(big);
+    EXPECT_GT(polls, 10);
 }
 
 TEST_F(ScriptTest, TimeOutIsNotSwallowedByResumeNext)
@@ -105,6 +149,16 @@ TEST_F(ScriptTest, ErrorsLeaveEarlierOutputInPlace)
 {
     EXPECT_EQ(errorOf("Show 1\nShow 1 / 0"), "11 2:8");
     EXPECT_EQ(out->lines, std::vector<std::string>{"1"});
+}
+
+TEST_F(ScriptTest, MessagesNameThingsAsWritten)
+{
+    try {
+        engine.addCode("x = UndefinedFunc(1)");
+        FAIL();
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.description, "Type mismatch: 'UndefinedFunc'");
+    }
 }
 
 TEST_F(ScriptTest, EvalReportsSyntaxErrors)
