@@ -9,8 +9,6 @@ namespace orr {
 using namespace parts;
 
 namespace {
-constexpr int kLead = 25;
-
 void pinName(double x, double y, QString name, long colour)
 {
     int style = 0;
@@ -23,12 +21,14 @@ void pinName(double x, double y, QString name, long colour)
 }  // namespace
 
 void DrawFlipFlopBlock(int x, int y, int w, int h, const std::vector<BlockPin>& inputs,
-                       const std::vector<BlockPin>& outputs, long fill)
+                       const std::vector<BlockPin>& outputs, long fill, int lead)
 {
     for (const BlockPin& p : inputs)
-        line(x, y, -kLead, p.dy, kLead, 0);
+        if (lead > 0)
+            line(x, y, -lead, p.dy, lead, 0);
     for (const BlockPin& p : outputs)
-        line(x, y, w, p.dy, kLead, 0);
+        if (lead > 0)
+            line(x, y, w, p.dy, lead, 0);
     framedBox(x, y, 0, 0, w, h, fill);
     for (const BlockPin& p : inputs) {
         if (p.clock) {

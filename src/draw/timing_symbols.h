@@ -18,11 +18,11 @@ struct BlockPin {
 };
 
 // A flip-flop block w x h with its top left at (x, y), filled in fill and
-// outlined in black; input leads enter from x - 25, output leads leave to
-// x + w + 25. The pin names are printed inside the block in purple (inputs)
-// and red (outputs).
+// outlined in black; input leads enter from x - lead, output leads leave to
+// x + w + lead. The pin names are printed inside the block in purple (pins on
+// the left) and red (pins on the right).
 void DrawFlipFlopBlock(int x, int y, int w, int h, const std::vector<BlockPin>& inputs,
-                       const std::vector<BlockPin>& outputs, long fill);
+                       const std::vector<BlockPin>& outputs, long fill, int lead = 25);
 
 // A logic waveform: one level per character of levels ('1' high, anything else
 // low), each step wide, high at y and low at y + height, from x.
