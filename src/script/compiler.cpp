@@ -16,7 +16,7 @@ class Compiler {
 public:
     explicit Compiler(Engine& e) : eng_(e) {}
 
-    std::unique_ptr<Proc> script(const ScriptAst& ast)
+    std::unique_ptr<Proc> script(const ScriptAst& ast, const std::vector<std::string>* callerLocals)
     {
         explicit_ = ast.optionExplicit;
         // A name defined twice in one program text is an error; a later program
@@ -43,19 +43,21 @@ public:
         Scope sc;
         sc.chunk = &top->chunk;
         scope_ = &sc;
+        bindCallerLocals(sc, *top, callerLocals);
         block(ast.top);
         emit(Op::Return, {});
         finish(sc);
         return top;
     }
 
-    std::unique_ptr<Proc> expression(const Expr& e)
+    std::unique_ptr<Proc> expression(const Expr& e, const std::vector<std::string>* callerLocals)
     {
         auto top = std::make_unique<Proc>();
         top->name = "(expression)";
         Scope sc;
         sc.chunk = &top->chunk;
         scope_ = &sc;
+        bindCallerLocals(sc, *top, callerLocals);
         expr(e);
         emit(Op::ReturnValue, e.pos);
         finish(sc);
@@ -149,6 +151,19 @@ private:
         int depth = 0;
         int maxDepth = 0;
     };
+    // Slots 0.. of the code refer to the calling procedure's variables.
+    void bindCallerLocals(Scope& sc, Proc& top, const std::vector<std::string>* names)
+    {
+        if (!names) return;
+        top.nparams = static_cast<int>(names->size());
+        top.byRef.assign(names->size(), true);
+        top.refArgs = true;
+        sc.nslots = top.nparams;
+        sc.refSlot.assign(names->size(), true);
+        for (size_t i = 0; i < names->size(); ++i)
+            if (!(*names)[i].empty()) sc.locals[(*names)[i]] = static_cast<int>(i);
+    }
+
     struct Loop {
         bool isFor;
         std::vector<int> exits;
@@ -295,12 +310,12 @@ private:
             s.value = c->second;
             return s;
         }
+        if (auto l = sc.locals.find(name); l != sc.locals.end()) {
+            s.kind = sc.refSlot[static_cast<size_t>(l->second)] ? Sym::RefParam : Sym::Local;
+            s.slot = l->second;
+            return s;
+        }
         if (sc.proc) {
-            if (auto l = sc.locals.find(name); l != sc.locals.end()) {
-                s.kind = sc.refSlot[static_cast<size_t>(l->second)] ? Sym::RefParam : Sym::Local;
-                s.slot = l->second;
-                return s;
-            }
             if (sc.cls) {
                 if (name == "me") {
                     s.kind = Sym::Local;
@@ -417,6 +432,9 @@ private:
         block(d.body);
         emit(Op::Return, d.pos);
         finish(sc);
+        p.localNames.assign(static_cast<size_t>(sc.nslots), std::string());
+        for (const auto& [name, slot] : sc.locals) p.localNames[static_cast<size_t>(slot)] = name;
+        if (p.meSlot >= 0) p.localNames[static_cast<size_t>(p.meSlot)] = "me";
     }
 
     // Dim, ReDim and Const anywhere in a procedure declare for the whole body.
@@ -1073,7 +1091,13 @@ namespace orr::script {
 
 Variant Compiler::opNegate(const Variant& v) { return opNeg(v); }
 
-std::unique_ptr<Proc> compileScript(Engine& engine, const ScriptAst& ast) { return Compiler(engine).script(ast); }
-std::unique_ptr<Proc> compileExpression(Engine& engine, const Expr& expr) { return Compiler(engine).expression(expr); }
+std::unique_ptr<Proc> compileScript(Engine& engine, const ScriptAst& ast, const std::vector<std::string>* callerLocals)
+{
+    return Compiler(engine).script(ast, callerLocals);
+}
+std::unique_ptr<Proc> compileExpression(Engine& engine, const Expr& expr, const std::vector<std::string>* callerLocals)
+{
+    return Compiler(engine).expression(expr, callerLocals);
+}
 
 } // namespace orr::script

@@ -183,6 +183,41 @@ Variant Engine::eval(std::string_view expression)
     return execute(*code, nullptr, 0);
 }
 
+const std::vector<std::string>* Engine::callerLocals(std::vector<Variant>& refs) const
+{
+    if (frames_.empty() || frames_.back().proc->localNames.empty()) return nullptr;
+    const Frame& caller = frames_.back();
+    const std::vector<std::string>& names = caller.proc->localNames;
+    refs.resize(names.size());
+    for (size_t i = 0; i < names.size(); ++i) {
+        Variant& v = caller.base[i];
+        refs[i] = v.tag() == TRef ? v : Variant::ref(&v);
+    }
+    return &names;
+}
+
+Variant Engine::evalHere(std::string_view expression)
+{
+    std::vector<Variant> refs;
+    const std::vector<std::string>* names = callerLocals(refs);
+    if (!names) return eval(expression);
+    ExprPtr e = parseExpression(expression);
+    std::unique_ptr<Proc> code = compileExpression(*this, *e, names);
+    pollAfter(1);
+    return execute(*code, refs.data(), static_cast<int>(refs.size()));
+}
+
+void Engine::executeHere(std::string_view text)
+{
+    std::vector<Variant> refs;
+    const std::vector<std::string>* names = callerLocals(refs);
+    if (!names) return addCode(text);
+    ScriptAst ast = parseScript(text, [this](int work) { pollAfter(work); });
+    std::unique_ptr<Proc> top = compileScript(*this, ast, names);
+    pollAfter(static_cast<int>(top->chunk.code.size() / 64) + 1);
+    execute(*top, refs.data(), static_cast<int>(refs.size()));
+}
+
 bool Engine::hasProcedure(std::string_view name) const
 {
     const GlobalSym* g = findGlobal(toLower(name));

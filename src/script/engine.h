@@ -51,6 +51,10 @@ public:
     void addCode(std::string_view text);
     // Evaluates one expression in the global scope.
     Variant eval(std::string_view expression);
+    // Eval and Execute as a running program calls them: the code also sees the
+    // variables of the procedure that calls them.
+    Variant evalHere(std::string_view expression);
+    void executeHere(std::string_view text);
     // Calls a procedure by name; arguments are passed by value.
     Variant run(std::string_view name, std::vector<Variant> args);
     bool hasProcedure(std::string_view name) const;
@@ -108,6 +112,8 @@ private:
     };
 
     Variant interpret(size_t entryFrames);
+    // References to the calling procedure's variables, or null when it has none.
+    const std::vector<std::string>* callerLocals(std::vector<Variant>& refs) const;
     Variant callByName(const std::string& name, Variant* args, int argc, const std::string& written);
     void poll();
 

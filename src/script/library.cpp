@@ -813,8 +813,13 @@ Variant fnInputBox(Engine& e, Args a, int argc)
 }
 
 
-Variant fnEval(Engine& e, Args a, int) { return e.eval(text(a, 0)); }
+Variant fnEval(Engine& e, Args a, int) { return e.evalHere(text(a, 0)); }
 Variant fnExecute(Engine& e, Args a, int)
+{
+    e.executeHere(text(a, 0));
+    return {};
+}
+Variant fnExecuteGlobal(Engine& e, Args a, int)
 {
     e.addCode(text(a, 0));
     return {};
@@ -858,7 +863,7 @@ const Builtin kBuiltins[] = {
     {"scriptenginemajorversion", more::fnScriptEngineMajor, 0, 0},
     {"scriptengineminorversion", more::fnScriptEngineMinor, 0, 0},
     {"scriptenginebuildversion", more::fnScriptEngineBuild, 0, 0}, {"getref", more::fnGetRef, 1, 1},
-    {"eval", fnEval, 1, 1}, {"execute", fnExecute, 1, 1}, {"executeglobal", fnExecute, 1, 1},
+    {"eval", fnEval, 1, 1}, {"execute", fnExecute, 1, 1}, {"executeglobal", fnExecuteGlobal, 1, 1},
 };
 
 } // namespace

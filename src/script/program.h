@@ -33,6 +33,10 @@ struct Proc {
     int meSlot = -1;
     int fieldBase = 0;
     int nfields = 0;
+    // Slot names of a procedure (lower case, "" for hidden slots), so that Eval
+    // and Execute called from it can reach its variables.
+    std::vector<std::string> localNames;
+    bool refArgs = false;  // arguments arrive as references and stay references
     int nparams = 0;
     std::vector<bool> byRef;  // per parameter
     int resultSlot = 0;       // the slot assigning to the function's name writes

@@ -215,7 +215,10 @@ Variant Engine::execute(const Proc& proc, Variant* args, int argc, ClassInstance
     }
     Variant* end = stack_ + stackSlots_;
     if (end - base < proc.chunk.nlocals + proc.chunk.maxStack) raise(ErrOutOfStack);
-    for (int i = 0; i < argc; ++i) base[i] = args[i].deref();
+    if (proc.refArgs)
+        for (int i = 0; i < argc; ++i) base[i] = args[i];
+    else
+        for (int i = 0; i < argc; ++i) base[i] = args[i].deref();
     if (proc.owner && me) {
         base[proc.meSlot] = Variant::object(me->shared_from_this());
         for (int i = 0; i < proc.nfields; ++i) base[proc.fieldBase + i] = Variant::ref(&me->fields[static_cast<size_t>(i)]);
