@@ -155,8 +155,8 @@ void Counting::drawBistable()
     label(x0 + 222, y0 + 34, bistable.q ? QStringLiteral("Lamp lit.") : QStringLiteral("Lamp off."),
           bistable.q ? colour::Red : colour::Grey, 8, true);
     const QString last = lastInput.isEmpty() ? QStringLiteral("none yet") : lastInput;
-    label(240, 268, QStringLiteral("Last button pressed: ") + last, colour::Maroon, 9, true);
-    label(240, 286, QStringLiteral("The buttons are released at once, yet Q stays: the circuit remembers."),
+    label(150, 268, QStringLiteral("Last button pressed: ") + last, colour::Maroon, 9, true);
+    label(150, 286, QStringLiteral("The buttons are released at once, yet Q stays: the circuit remembers."),
           colour::Grey, 8);
 }
 
