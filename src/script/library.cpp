@@ -334,6 +334,26 @@ Variant fnString(Engine&, Args a, int)
     return strv(std::move(out));
 }
 
+// Replaces up to `count` (-1: all) occurrences of needle, found in `hay` (the
+// text as compared), in `text` (the same text as kept).
+template <typename Str>
+Str replaceAll(Engine& e, std::basic_string_view<typename Str::value_type> hay, const Str& text, const Str& needle,
+               const Str& repl, int32_t count)
+{
+    Str out;
+    size_t pos = 0;
+    for (int32_t done = 0; count < 0 || done < count; ++done) {
+        if ((done & 1023) == 1023) e.pollAfter(1024);
+        size_t hit = hay.find(needle, pos);
+        if (hit == Str::npos) break;
+        out.append(text, pos, hit - pos);
+        out += repl;
+        pos = hit + needle.size();
+    }
+    out.append(text, pos, Str::npos);
+    return out;
+}
+
 Variant fnReplace(Engine& e, Args a, int argc)
 {
     if (isNull(a, 0)) return Variant::null();
@@ -349,32 +369,11 @@ Variant fnReplace(Engine& e, Args a, int argc)
     if (find.empty() || count == 0) return strv(s);
     if (tc && !(isAscii(s) && isAscii(find))) {
         // Text comparison beyond ASCII: work on code units.
-        std::u16string u = toUtf16(s), f = foldedUnits(find, true), r = toUtf16(repl), folded = foldedUnits(s, true), out;
-        size_t pos = 0;
-        for (int32_t done = 0; count < 0 || done < count; ++done) {
-            size_t hit = folded.find(f, pos);
-            if (hit == std::u16string::npos) break;
-            out.append(u, pos, hit - pos);
-            out += r;
-            pos = hit + f.size();
-        }
-        out.append(u, pos, std::u16string::npos);
-        return strv(fromUtf16(out));
+        std::u16string folded = foldedUnits(s, true);
+        return strv(fromUtf16(replaceAll(e, std::u16string_view(folded), toUtf16(s), foldedUnits(find, true), toUtf16(repl), count)));
     }
-    std::string lowered = tc ? toLower(s) : std::string(), lfind = tc ? toLower(find) : find;
-    const std::string& hay = tc ? lowered : s;
-    std::string out;
-    size_t pos = 0;
-    for (int32_t done = 0; count < 0 || done < count; ++done) {
-        if ((done & 1023) == 1023) e.pollAfter(1024);
-        size_t hit = hay.find(lfind, pos);
-        if (hit == std::string::npos) break;
-        out.append(s, pos, hit - pos);
-        out += repl;
-        pos = hit + find.size();
-    }
-    out.append(s, pos, std::string::npos);
-    return strv(std::move(out));
+    std::string lowered = tc ? toLower(s) : std::string();
+    return strv(replaceAll(e, std::string_view(tc ? lowered : s), s, tc ? toLower(find) : find, repl, count));
 }
 
 Variant stringArray(const std::vector<std::string>& parts)

@@ -324,24 +324,10 @@ Variant Engine::interpret(size_t entry)
                     }
                     pc = f->proc->chunk.code.data() + in.a;
                     break;
-                case Op::JmpFalse: {
+                case Op::JmpFalse: case Op::JmpTrue: {
                     bool t = truth(sp[-1]);
                     *--sp = Variant();
-                    if (!t) {
-                        const Instr* target = f->proc->chunk.code.data() + in.a;
-                        if (target < pc && --pollBudget_ <= 0) {
-                            sp_ = sp;
-                            f->pc = pc;
-                            poll();
-                        }
-                        pc = target;
-                    }
-                    break;
-                }
-                case Op::JmpTrue: {
-                    bool t = truth(sp[-1]);
-                    *--sp = Variant();
-                    if (t) {
+                    if (t == (in.op == Op::JmpTrue)) {
                         const Instr* target = f->proc->chunk.code.data() + in.a;
                         if (target < pc && --pollBudget_ <= 0) {
                             sp_ = sp;
