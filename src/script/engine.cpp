@@ -72,6 +72,7 @@ Engine::Engine()
 
 Engine::~Engine()
 {
+    releaseScriptObjects();
     // Objects released from here on are freed without running script code.
     *alive_ = false;
     for (Variant* p = stack_; p < stack_ + stackSlots_; ++p) p->~Variant();
@@ -80,9 +81,22 @@ Engine::~Engine()
     std::free(stack_);
 }
 
+void Engine::releaseScriptObjects()
+{
+    if (!frames_.empty()) return;
+    for (Variant& v : globalStore_) {
+        bool scriptObject = v.isObject() && v.rawObject() && v.rawObject()->scriptInstance();
+        if (scriptObject || v.isArray()) {
+            Variant last = std::move(v);
+            v = Variant();
+        }  // `last` goes here, and with it perhaps the object's last reference
+    }
+}
+
 void Engine::reset()
 {
     if (!frames_.empty()) return;  // never while a script runs
+    releaseScriptObjects();
     globals_.clear();
     globalStore_.clear();
     globalMembers_.clear();

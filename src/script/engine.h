@@ -112,6 +112,9 @@ private:
     };
 
     Variant interpret(size_t entryFrames);
+    // Lets go of the script objects the global variables hold, so that their
+    // Class_Terminate runs while the engine still can run code.
+    void releaseScriptObjects();
     // References to the calling procedure's variables, or null when it has none.
     const std::vector<std::string>* callerLocals(std::vector<Variant>& refs) const;
     Variant callByName(const std::string& name, Variant* args, int argc, const std::string& written);

@@ -21,8 +21,7 @@ struct Case {
 // then "--- output" with the expected lines or "--- error N".
 std::vector<Case> loadCases()
 {
-    std::string path = __FILE__;
-    path = path.substr(0, path.find_last_of("/\\") + 1) + "conformance.txt";
+    std::string path = ORR_SCRIPT_TESTS_DIR "/conformance.txt";
     std::ifstream in(path, std::ios::binary);
     std::vector<Case> cases;
     std::string area, line;

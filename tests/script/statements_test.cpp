@@ -120,5 +120,18 @@ TEST_F(ScriptTest, DeclaredArraysTakeValuesPushedAsStatements)
     EXPECT_EQ(evalText("Sin(0) + Abs(-x)"), "4");
 }
 
+// Objects still held by global variables are terminated when the engine goes.
+TEST(ScriptEngine, TerminatesObjectsAtTheEnd)
+{
+    auto out = std::make_shared<OutputObject>();
+    {
+        Engine engine;
+        engine.addObject("Output", out, true);
+        engine.addCode("Class T\nPrivate Sub Class_Terminate()\nShow \"bye\"\nEnd Sub\nEnd Class\n"
+                       "Set a = New T\nDim list(1)\nSet list(0) = New T\nShow \"end\"");
+    }
+    EXPECT_EQ(out->lines, (std::vector<std::string>{"end", "bye", "bye"}));
+}
+
 } // namespace
 } // namespace orr::script::test
