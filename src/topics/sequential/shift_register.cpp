@@ -176,7 +176,9 @@ void ShiftRegister::drawParallel()
     const std::vector<BlockPin> right = {{29, QStringLiteral("Q")}};
     label(160, 34, QStringLiteral("Parallel Loaded Data"), colour::Title, 8, true);
     draw(33, 52, QStringLiteral("c4 f5 r175 f5 e5 r175 e5"));
+    // The serial input of the first stage, held at 0.
     draw(0, 48, QStringLiteral("C4 D96 R20"));
+    DrawLogicBit(-4, 36, colour::InputLevel, false);
     label(380, 270, QStringLiteral("Only least significant four bits"), colour::Grey, 7);
     label(380, 282, QStringLiteral("are used in this example."), colour::Grey, 7);
     for (int k = 0; k < 4; ++k) {
@@ -206,9 +208,18 @@ BatchState state(QStringLiteral("shiftregister"), [] {
     auto* w = dynamic_cast<ShiftRegister*>(FormRegistry::instance().loadedForm(QStringLiteral("ShiftRegister")));
     if (!w)
         return QStringLiteral("not loaded");
-    return QStringLiteral("serial=%1 parallel=%2 position=%3 pulse=%4")
-        .arg(wordDigits(w->serialWord), wordDigits(w->parallelWord).right(4))
-        .arg(w->shiftPosition)
+    const int n = w->shiftPosition;
+    const QString digits = wordDigits(w->serialWord);
+    const int e = w->example();
+    const Stages boxes = e == 2 ? parallelShift(parallelBits(w->parallelWord), n)
+                                : (e == 1 ? leftShift(digits, n) : rightShift(digits, n));
+    QString b;
+    for (bool v : boxes)
+        b += bitText(v);
+    return QStringLiteral("serial=%1 parallel=%2 position=%3 boxes=%4 pulse=%5")
+        .arg(digits, wordDigits(w->parallelWord).right(4))
+        .arg(n)
+        .arg(b)
         .arg(w->pulse()->high() ? QStringLiteral("high")
                                 : (w->pulse()->inFlight() ? QStringLiteral("wait") : QStringLiteral("idle")));
 });
