@@ -137,6 +137,23 @@ TEST_F(ScriptTest, DeepNestingIsAnErrorNotACrash)
     EXPECT_NE(errorOf(ifs), "no error");
 }
 
+// Generated programs may nest deeply: a few thousand levels work, beyond the
+// limit the error is Out of stack space.
+TEST_F(ScriptTest, NestingInTheThousandsWorks)
+{
+    const int depth = 2900;
+    EXPECT_EQ(toString(engine.eval(std::string(depth, '(') + "7" + std::string(depth, ')'))), "7");
+    std::string negs;
+    for (int i = 0; i < depth; ++i) negs += "-";
+    EXPECT_EQ(toString(engine.eval(negs + "1")), "1");
+    std::string blocks;
+    for (int i = 0; i < depth; ++i) blocks += "If True Then\n";
+    blocks += "Show 1\n";
+    for (int i = 0; i < depth; ++i) blocks += "End If\n";
+    EXPECT_EQ(run(blocks), std::vector<std::string>{"1"});
+    EXPECT_EQ(errorOf("x = " + std::string(3100, '(') + "1" + std::string(3100, ')')).substr(0, 2), "28");
+}
+
 TEST_F(ScriptTest, ManyArgumentsFitTheStack)
 {
     std::string args = "1";
