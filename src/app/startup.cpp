@@ -26,9 +26,12 @@ void registerFontSubstitutes()
 int runSuite(int argc, char** argv)
 {
     const char* batchFile = nullptr;
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--batch") == 0)
+    bool benchStartup = false;
+    for (int i = 1; i < argc; ++i) {
+        if (i + 1 < argc && std::strcmp(argv[i], "--batch") == 0)
             batchFile = argv[i + 1];
+        benchStartup = benchStartup || std::strcmp(argv[i], "--bench-startup") == 0;
+    }
     if (batchFile && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -43,6 +46,10 @@ int runSuite(int argc, char** argv)
         return runBatchFile(QString::fromLocal8Bit(batchFile));
     }
     MainWindow::create(false);
+    // --bench-startup: quit as soon as the first show of the main window and
+    // the contents has been handled, so start-up can be timed as a whole process.
+    if (benchStartup)
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
 
