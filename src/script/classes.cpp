@@ -18,10 +18,10 @@ ClassInstance::ClassInstance(Engine& e, std::shared_ptr<const ClassInfo> cls, st
     }
 }
 
-const ClassMember& ClassInstance::member(std::string_view name, bool inside) const
+const ClassMember& ClassInstance::member(const std::string& name, bool inside) const
 {
-    auto it = cls_->members.find(std::string(name));
-    if (it == cls_->members.end() || (!inside && !it->second.isPublic)) raise(ErrNoSuchMember, std::string(name));
+    auto it = cls_->members.find(name);
+    if (it == cls_->members.end() || (!inside && !it->second.isPublic)) raise(ErrNoSuchMember, name);
     return it->second;
 }
 
@@ -31,13 +31,10 @@ bool ClassInstance::hasMember(std::string_view name) const
     return it != cls_->members.end() && it->second.isPublic;
 }
 
-Variant ClassInstance::get(std::string_view name, Variant* args, int argc, bool inside)
+Variant ClassInstance::get(const std::string& name, Variant* args, int argc, bool inside, const Variant* self)
 {
-    if (name.empty()) {
-        if (cls_->defaultMember.empty()) raise(ErrNoSuchMember);
-        name = cls_->defaultMember;
-    }
-    const ClassMember& m = member(name, inside);
+    if (name.empty() && cls_->defaultMember.empty()) raise(ErrNoSuchMember);
+    const ClassMember& m = member(name.empty() ? cls_->defaultMember : name, inside);
     if (m.field >= 0) {
         const Variant& v = fields[static_cast<size_t>(m.field)];
         if (argc == 0) return v;
@@ -45,34 +42,30 @@ Variant ClassInstance::get(std::string_view name, Variant* args, int argc, bool 
             const ArrObj* a = v.rawArray();
             return a->data[a->offset(args, static_cast<size_t>(argc))];
         }
-        raise(ErrTypeMismatch, std::string(name));
+        raise(ErrTypeMismatch, name);
     }
     int proc = m.get >= 0 ? m.get : m.method;
-    if (proc < 0) raise(ErrWrongArgs, std::string(name));  // a property that can only be assigned
-    auto keep = shared_from_this();
-    return engine.execute(*cls_->procs[static_cast<size_t>(proc)], args, argc, this);
+    if (proc < 0) raise(ErrWrongArgs, name);  // a property that can only be assigned
+    return engine.execute(*cls_->procs[static_cast<size_t>(proc)], args, argc, this, self);
 }
 
-void ClassInstance::put(std::string_view name, Variant* args, int argc, const Variant& value, bool isSet, bool inside)
+void ClassInstance::put(const std::string& name, Variant* args, int argc, const Variant& value, bool isSet, bool inside)
 {
-    if (name.empty()) {
-        if (cls_->defaultMember.empty()) raise(ErrNoSuchMember);
-        name = cls_->defaultMember;
-    }
-    const ClassMember& m = member(name, inside);
+    if (name.empty() && cls_->defaultMember.empty()) raise(ErrNoSuchMember);
+    const ClassMember& m = member(name.empty() ? cls_->defaultMember : name, inside);
     if (m.field >= 0) {
         Variant& f = fields[static_cast<size_t>(m.field)];
         if (argc == 0) {
             f = value.deref();
             return;
         }
-        if (!f.isArray()) raise(ErrTypeMismatch, std::string(name));
+        if (!f.isArray()) raise(ErrTypeMismatch, name);
         ArrObj* a = f.mutableArray();
         a->data[a->offset(args, static_cast<size_t>(argc))] = value.deref();
         return;
     }
     int proc = isSet ? (m.set >= 0 ? m.set : m.let) : (m.let >= 0 ? m.let : m.set);
-    if (proc < 0) raise(ErrWrongArgs, std::string(name));  // read-only property or method
+    if (proc < 0) raise(ErrWrongArgs, name);  // read-only property or method
     std::vector<Variant> all(args, args + argc);
     all.push_back(value.deref());
     auto keep = shared_from_this();
@@ -81,12 +74,12 @@ void ClassInstance::put(std::string_view name, Variant* args, int argc, const Va
 
 Variant ClassInstance::invoke(std::string_view name, std::vector<Variant>& args)
 {
-    return get(name, args.data(), static_cast<int>(args.size()), false);
+    return get(std::string(name), args.data(), static_cast<int>(args.size()), false);
 }
 
 void ClassInstance::assign(std::string_view name, std::vector<Variant>& args, const Variant& value)
 {
-    put(name, args.data(), static_cast<int>(args.size()), value, value.deref().isObject(), false);
+    put(std::string(name), args.data(), static_cast<int>(args.size()), value, value.deref().isObject(), false);
 }
 
 Variant ClassInstance::defaultValue()

@@ -44,8 +44,9 @@ public:
     ClassInstance* scriptInstance() override { return this; }
 
     // Reads or calls a member; inside the class's own code private members count too.
-    Variant get(std::string_view name, Variant* args, int argc, bool inside);
-    void put(std::string_view name, Variant* args, int argc, const Variant& value, bool isSet, bool inside);
+    // `self`, when given, is a value holding this object, passed on as Me.
+    Variant get(const std::string& name, Variant* args, int argc, bool inside, const Variant* self = nullptr);
+    void put(const std::string& name, Variant* args, int argc, const Variant& value, bool isSet, bool inside);
 
     const ClassInfo& info() const { return *cls_; }
     std::vector<Variant> fields;
@@ -54,7 +55,7 @@ public:
     std::shared_ptr<bool> engineAlive;
 
 private:
-    const ClassMember& member(std::string_view name, bool inside) const;
+    const ClassMember& member(const std::string& name, bool inside) const;
     std::shared_ptr<const ClassInfo> cls_;
 };
 

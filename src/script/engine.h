@@ -88,7 +88,8 @@ public:
 
     // ---- used by the virtual machine and the library ----
     // Runs a procedure; `me` is the instance a class's method runs on.
-    Variant execute(const Proc& proc, Variant* args, int argc, ClassInstance* me = nullptr);
+    // `self`, when given, is a value holding `me` (saves making a new one).
+    Variant execute(const Proc& proc, Variant* args, int argc, ClassInstance* me = nullptr, const Variant* self = nullptr);
     Variant newInstance(int classIndex);
     // Counts work done inside one long library call towards the next poll.
     void pollAfter(int work)

@@ -199,7 +199,7 @@ void append(Variant& v, Variant&& x)
 
 } // namespace
 
-Variant Engine::execute(const Proc& proc, Variant* args, int argc, ClassInstance* me)
+Variant Engine::execute(const Proc& proc, Variant* args, int argc, ClassInstance* me, const Variant* self)
 {
     if (argc != proc.nparams) raise(ErrWrongArgs, proc.displayName);
     if (static_cast<int>(frames_.size()) >= maxDepth_) raise(ErrOutOfStack);
@@ -220,7 +220,7 @@ Variant Engine::execute(const Proc& proc, Variant* args, int argc, ClassInstance
     else
         for (int i = 0; i < argc; ++i) base[i] = args[i].deref();
     if (proc.owner && me) {
-        base[proc.meSlot] = Variant::object(me->shared_from_this());
+        base[proc.meSlot] = self ? self->deref() : Variant::object(me->shared_from_this());
         for (int i = 0; i < proc.nfields; ++i) base[proc.fieldBase + i] = Variant::ref(&me->fields[static_cast<size_t>(i)]);
     }
     sp_ = base + proc.chunk.nlocals;
@@ -430,16 +430,17 @@ Variant Engine::interpret(size_t entry)
                     int argc = in.y;
                     Variant& target = sp[-argc - 1];
                     if (!target.isObject()) raise(ErrObjectRequired);
-                    std::shared_ptr<HostObject> o = target.objectPtr();
-                    if (!o) raise(ErrObjectNotSet);
+                    if (!target.rawObject()) raise(ErrObjectNotSet);
                     sp_ = sp;
                     f->pc = pc;
-                    if (ClassInstance* ci = o->scriptInstance()) {
-                        Variant r = ci->get(K[in.a].rawString(), sp - argc, argc, in.x & 1);
+                    // A script object stays alive through the call: the stack slot holds it.
+                    if (ClassInstance* ci = target.rawObject()->scriptInstance()) {
+                        Variant r = ci->get(K[in.a].rawString(), sp - argc, argc, in.x & 1, &target);
                         while (argc-- > 0) *--sp = Variant();
                         sp[-1] = std::move(r);
                         break;
                     }
+                    std::shared_ptr<HostObject> o = target.objectPtr();
                     std::vector<Variant> args;
                     args.reserve(static_cast<size_t>(argc));
                     for (Variant* a = sp - argc; a < sp; ++a) args.push_back(std::move(*a));
