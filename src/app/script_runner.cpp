@@ -4,12 +4,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "platform/script_control.h"
+#include "script/lexer.h"
 
 namespace orr {
 namespace {
@@ -89,8 +91,16 @@ int runScriptCommand(int argc, char** argv)
     int timeout = 10000;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) file = argv[++i];
-        else if (std::strcmp(argv[i], "--timeout") == 0 && i + 1 < argc) timeout = std::atoi(argv[++i]);
-        else return usage();
+        else if (std::strcmp(argv[i], "--timeout") == 0 && i + 1 < argc) {
+            const char* text = argv[++i];
+            char* end = nullptr;
+            long ms = std::strtol(text, &end, 10);
+            if (end == text || *end != '\0' || ms < -1 || ms > 86'400'000) {
+                std::fprintf(stderr, "--timeout needs a number of milliseconds (or -1 for no limit), not '%s'\n", text);
+                return 2;
+            }
+            timeout = static_cast<int>(ms);
+        } else return usage();
     }
     if (!file) return usage();
 
@@ -101,6 +111,11 @@ int runScriptCommand(int argc, char** argv)
         ss << std::cin.rdbuf();
         text = ss.str();
     } else {
+        std::error_code ec;
+        if (std::filesystem::is_directory(file, ec)) {
+            std::fprintf(stderr, "cannot run %s: it is a folder, not a program file\n", file);
+            return 2;
+        }
         std::ifstream in(file, std::ios::binary);
         if (!in) {
             std::fprintf(stderr, "cannot read %s\n", file);
@@ -119,7 +134,8 @@ int runScriptCommand(int argc, char** argv)
     control.AddObject("WScript", std::make_shared<ConsoleOutput>(true), false);
     int status = 0;
     try {
-        control.AddCode(QString::fromStdString(text));
+        // UTF-8 with or without a byte-order mark, or UTF-16 with one.
+        control.AddCode(QString::fromStdString(script::sourceText(text)));
         // As the programming workbench does: a program with a Main procedure runs it.
         if (control.engine().hasProcedure("main")) control.Run("Main");
     } catch (const ScriptFailure& f) {
