@@ -254,6 +254,7 @@ Variant fnInStr(Engine&, Args a, int argc)
     bool tc = compareMode(a, argc, i + 2);
     if (isNull(a, i) || isNull(a, i + 1)) return Variant::null();
     std::string s1 = text(a, i), s2 = text(a, i + 1);
+    if (s1.empty()) return Variant::lng(0);
     size_t len = unitCount(s1);
     if (static_cast<size_t>(start) > len) return Variant::lng(s2.empty() && static_cast<size_t>(start) == len + 1 ? start : 0);
     if (s2.empty()) return Variant::lng(start);
