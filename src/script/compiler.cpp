@@ -375,6 +375,9 @@ private:
     // Option Explicit is on. Returns Unknown for names that are not variables.
     Sym variable(const std::string& name, Pos pos, bool forWrite, const std::string& written = {})
     {
+        // Me always names the object a method runs on: a method's fields are
+        // reached through it, so it cannot be assigned.
+        if (forWrite && name == "me") fail(ErrIllegalAssign, pos, written.empty() ? name : written);
         if (isOwnFunction(name)) {
             Sym s;
             s.kind = Sym::Local;
@@ -594,7 +597,7 @@ private:
             return;
         }
         const Expr& a = *ap;
-        if (byRef && a.kind == ExprKind::Name) {
+        if (byRef && a.kind == ExprKind::Name && a.name != "me") {
             Sym s = isOwnFunction(a.name) ? variable(a.name, a.pos, false) : resolve(a.name);
             if (s.kind == Sym::Unknown && !explicit_) s = declare(a.name);
             switch (s.kind) {
