@@ -75,7 +75,7 @@ Engine::~Engine()
     releaseScriptObjects();
     // Objects released from here on are freed without running script code.
     *alive_ = false;
-    for (Variant* p = stack_; p < stack_ + stackSlots_; ++p) p->~Variant();
+    // The value stack needs no clearing: with no script running every slot is Empty.
     globals_.clear();
     globalStore_.clear();
     std::free(stack_);

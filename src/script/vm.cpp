@@ -197,6 +197,63 @@ void append(Variant& v, Variant&& x)
     }
 }
 
+// obj.name(args) with the object below the arguments; the result takes the
+// object's place. Returns the new top of the stack. Kept out of the
+// interpreter's loop, which stays small that way.
+[[gnu::noinline]] Variant* callMember(Variant* sp, int argc, const std::string& name, bool inside)
+{
+    Variant& target = sp[-argc - 1];
+    if (!target.isObject()) raise(ErrObjectRequired);
+    if (!target.rawObject()) raise(ErrObjectNotSet);
+    // A script object stays alive through the call: the stack slot holds it.
+    if (ClassInstance* ci = target.rawObject()->scriptInstance()) {
+        Variant r = ci->get(name, sp - argc, argc, inside, &target);
+        while (argc-- > 0) *--sp = Variant();
+        sp[-1] = std::move(r);
+        return sp;
+    }
+    std::shared_ptr<HostObject> o = target.objectPtr();
+    std::vector<Variant> args;
+    args.reserve(static_cast<size_t>(argc));
+    for (Variant* a = sp - argc; a < sp; ++a) args.push_back(std::move(*a));
+    Variant r = o->invoke(name, args);
+    while (argc-- > 0) *--sp = Variant();
+    sp[-1] = std::move(r);
+    return sp;
+}
+
+// obj.name(args) = value with object, arguments and value on the stack; flags:
+// 1 inside the class, 2 a Set. Returns the new top of the stack.
+[[gnu::noinline]] Variant* setMember(Variant* sp, int argc, const std::string& name, int flags)
+{
+    Variant& target = sp[-argc - 2];
+    if (!target.isObject()) raise(ErrObjectRequired);
+    if (!target.rawObject()) raise(ErrObjectNotSet);
+    if (ClassInstance* ci = target.rawObject()->scriptInstance()) {
+        ci->put(name, sp - argc - 1, argc, sp[-1], flags & 2, flags & 1);
+    } else {
+        std::shared_ptr<HostObject> o = target.objectPtr();
+        std::vector<Variant> args;
+        for (Variant* a = sp - argc - 1; a < sp - 1; ++a) args.push_back(std::move(*a));
+        o->assign(name, args, sp[-1]);
+    }
+    for (int k = 0; k < argc + 2; ++k) *--sp = Variant();
+    return sp;
+}
+
+// What For Each walks: an array as it is, an object's elements as an array.
+[[gnu::noinline]] Variant collectionItems(Variant group)
+{
+    const Variant& g = group.deref();
+    if (g.isArray()) return g;
+    if (g.isObject() && g.rawObject()) {
+        Variant items = g.rawObject()->elements();
+        if (!items.isArray()) raise(ErrNotCollection);
+        return items;
+    }
+    raise(g.isObject() ? ErrObjectNotSet : ErrNotCollection);
+}
+
 } // namespace
 
 Variant Engine::execute(const Proc& proc, Variant* args, int argc, ClassInstance* me, const Variant* self)
@@ -426,52 +483,16 @@ Variant Engine::interpret(size_t entry)
                     if (!in.x) *sp++ = std::move(r);
                     break;
                 }
-                case Op::CallMember: {
-                    int argc = in.y;
-                    Variant& target = sp[-argc - 1];
-                    if (!target.isObject()) raise(ErrObjectRequired);
-                    if (!target.rawObject()) raise(ErrObjectNotSet);
+                case Op::CallMember:
                     sp_ = sp;
                     f->pc = pc;
-                    // A script object stays alive through the call: the stack slot holds it.
-                    if (ClassInstance* ci = target.rawObject()->scriptInstance()) {
-                        Variant r = ci->get(K[in.a].rawString(), sp - argc, argc, in.x & 1, &target);
-                        while (argc-- > 0) *--sp = Variant();
-                        sp[-1] = std::move(r);
-                        break;
-                    }
-                    std::shared_ptr<HostObject> o = target.objectPtr();
-                    std::vector<Variant> args;
-                    args.reserve(static_cast<size_t>(argc));
-                    for (Variant* a = sp - argc; a < sp; ++a) args.push_back(std::move(*a));
-                    Variant r = o->invoke(K[in.a].rawString(), args);
-                    sp -= argc;
-                    sp[-1] = std::move(r);
+                    sp = callMember(sp, in.y, K[in.a].rawString(), in.x & 1);
                     break;
-                }
-                case Op::SetMember: {
-                    int argc = in.y;
-                    Variant& target = sp[-argc - 2];
-                    if (!target.isObject()) raise(ErrObjectRequired);
-                    std::shared_ptr<HostObject> o = target.objectPtr();
-                    if (!o) raise(ErrObjectNotSet);
+                case Op::SetMember:
                     sp_ = sp;
                     f->pc = pc;
-                    if (ClassInstance* ci = o->scriptInstance()) {
-                        ci->put(K[in.a].rawString(), sp - argc - 1, argc, sp[-1], in.x & 2, in.x & 1);
-                        *--sp = Variant();
-                        while (argc-- > 0) *--sp = Variant();
-                        *--sp = Variant();
-                        break;
-                    }
-                    std::vector<Variant> args;
-                    for (Variant* a = sp - argc - 1; a < sp - 1; ++a) args.push_back(std::move(*a));
-                    Variant value = pop();
-                    o->assign(K[in.a].rawString(), args, value);
-                    sp -= argc;
-                    *--sp = Variant();
+                    sp = setMember(sp, in.y, K[in.a].rawString(), in.x);
                     break;
-                }
                 case Op::Index: {
                     int argc = in.y;
                     Variant& target = sp[-argc - 1];
@@ -567,22 +588,11 @@ Variant Engine::interpret(size_t entry)
                 }
                 case Op::ForEachPrep: {
                     base[in.y] = Variant();  // ForEachNext leaves a loop whose group is no array
-                    Variant group = pop();
-                    const Variant& g0 = group.deref();
-                    Variant items;
-                    if (g0.isArray()) {
-                        items = g0;
-                    } else if (g0.isObject() && g0.rawObject()) {
-                        sp_ = sp;
-                        f->pc = pc;
-                        items = g0.rawObject()->elements();
-                        if (!items.isArray()) raise(ErrNotCollection);
-                    } else {
-                        raise(g0.isObject() ? ErrObjectNotSet : ErrNotCollection);
-                    }
-                    const Variant& g = items;
-                    bool empty = g.rawArray()->data.empty();
-                    base[in.y] = g;
+                    sp_ = sp;
+                    f->pc = pc;
+                    Variant items = collectionItems(pop());
+                    bool empty = items.rawArray()->data.empty();
+                    base[in.y] = std::move(items);
                     base[in.y + 1] = Variant::lng(0);
                     if (empty) pc = f->proc->chunk.code.data() + in.a;
                     break;
