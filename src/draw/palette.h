@@ -29,5 +29,8 @@ inline constexpr long White = 15;
 inline constexpr long InputLevel = Red;
 inline constexpr long OutputLevel = Blue;
 inline constexpr long Title = Navy;
+// A lamp drawn lit, and drawn out.
+inline constexpr long LampLit = Yellow;
+inline constexpr long LampOff = White;
 
 }  // namespace orr::colour

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "draw/symbols.h"
 #include "topics/logic/gate_model.h"
@@ -16,7 +17,6 @@ namespace {
 
 using logic::GateKind;
 
-constexpr long kBlack = 0, kBlue = 1, kRed = 4, kGrey = 8, kInput = 12, kOutput = 9;
 constexpr int kLabelled = 75, kUnlabelled = 53;
 constexpr int kOutputDx = 40, kOutputDy = 6;
 constexpr int kTextDy = 6;  // texts stand this far above the line they name
@@ -37,21 +37,21 @@ QString captionOf(int e)
     return (e >= 0 && e < 8) ? QString::fromLatin1(captions[e]) : QString();
 }
 
-void text(int x, int y, const QString& s, long colour = kBlack, int size = 8, int bold = 0)
+void text(int x, int y, const QString& s, long colour = colour::Black, int size = 8, int bold = 0)
 {
     int w = bold;
     printAt(x, y, s, colour, size, w);
 }
 
 // A rule written with "~" negations; the bars in the rule's colour.
-void rule(int x, int y, const QString& markup, long barColour = kBlack, int size = 8)
+void rule(int x, int y, const QString& markup, long barColour = colour::Black, int size = 8)
 {
-    logic::printExpression(x, y, markup, kBlack, size, 0, barColour);
+    logic::printExpression(x, y, markup, colour::Black, size, 0, barColour);
 }
 
-void equalsSign(int x, int y) { text(x, y - 9, QStringLiteral("="), kRed, 12, 1); }
+void equalsSign(int x, int y) { text(x, y - 9, QStringLiteral("="), colour::Maroon, 12, 1); }
 
-void line(int x, int y, int w, int h) { boxOrLine(0, x, y, 0, w, h, kBlack, QString()); }
+void line(int x, int y, int w, int h) { boxOrLine(0, x, y, 0, w, h, colour::Black, QString()); }
 
 }  // namespace
 
@@ -108,7 +108,7 @@ void BooleanAlgebra::Trigger_Click(int index)
 void BooleanAlgebra::printSignal(int x, int y, const Signal& s, logic::NodeProbe& probe)
 {
     int w = 1;
-    printAt(x, y, s.text, s.fromGate ? kOutput : kInput, 8, w);
+    printAt(x, y, s.text, s.fromGate ? colour::OutputLevel : colour::InputLevel, 8, w);
     logic::ProbeLog log;
     log.record(QString(), x, y);
     probe = log.probes().front();
@@ -118,7 +118,7 @@ void BooleanAlgebra::printLabel(int x, int y, const QString& label)
 {
     const int w = logic::expressionWidth(label, 7, 0);
     const int left = std::clamp(x - w / 2, -48, kRight - w);
-    logic::printExpression(left, y, label, kGrey, 7, 0, kGrey);
+    logic::printExpression(left, y, label, colour::Grey, 7, 0, colour::Grey);
 }
 
 BooleanAlgebra::Signal BooleanAlgebra::twoInputGate(GateKind kind, int x, int y, const Signal& a, const Signal& b,
@@ -189,7 +189,7 @@ BooleanAlgebra::Signal BooleanAlgebra::notGate(int x, int y, const Signal& a, co
 void BooleanAlgebra::drawInputs(int e)
 {
     int w = 1;
-    printAt(-45, 4, captionOf(e), kBlue, 11, w);
+    printAt(-45, 4, captionOf(e), colour::Title, 11, w);
     const bool two = !(e == 0 || e == 2);
     const bool three = e == 1 || e == 4 || e == 6;
     if (e == 0)
@@ -205,9 +205,9 @@ void BooleanAlgebra::drawInputs(int e)
         if (!it.shown)
             continue;
         w = 1;
-        printAt(x, 6, QString::fromLatin1(it.name), kBlack, 9, w);
+        printAt(x, 6, QString::fromLatin1(it.name), colour::Black, 9, w);
         int v = 1;
-        printAt(x + w + 5, 6, *it.value, kInput, 9, v);
+        printAt(x + w + 5, 6, *it.value, colour::InputLevel, 9, v);
         x += 70;
     }
 }
@@ -234,12 +234,12 @@ void BooleanAlgebra::drawExample(int e)
 // inputs once the learner asks for the gates.
 void BooleanAlgebra::drawPostulates()
 {
-    text(-45, 28, QStringLiteral("Boolean Gate Operators"), kBlue, 9, 1);
+    text(-45, 28, QStringLiteral("Boolean Gate Operators"), colour::Title, 9, 1);
     text(-45, 46, QStringLiteral("AND Gate.   [.]"));
     DrawAndGateSmall(110, 51);
     text(-45, 72, QStringLiteral("OR Gate.    [+]"));
     DrawOrGateSmall(110, 77);
-    text(300, 28, QStringLiteral("Logic Inversion"), kBlue, 9, 1);
+    text(300, 28, QStringLiteral("Logic Inversion"), colour::Title, 9, 1);
     text(300, 46, QStringLiteral("NOT Gate."));
     DrawNotGateSmall(410, 51);
 
@@ -269,7 +269,7 @@ void BooleanAlgebra::drawPostulates()
         const int columns[2] = {-45, 300};
         for (int side = 0; side < 2; ++side) {
             const Postulate& p = *pair[side];
-            rule(columns[side], y, QString::fromLatin1(p.text), kRed, 9);
+            rule(columns[side], y, QString::fromLatin1(p.text), colour::Maroon, 9);
             if (!gatesShown)
                 continue;
             const int gx = columns[side] + 270;
@@ -281,7 +281,7 @@ void BooleanAlgebra::drawPostulates()
         }
     }
     if (!gatesShown)
-        text(-45, 300, QStringLiteral("Press Show Gates to see each postulate worked by a gate."), kGrey, 7);
+        text(-45, 300, QStringLiteral("Press Show Gates to see each postulate worked by a gate."), colour::Grey, 7);
 }
 
 // Example 1: the inputs of AND and OR can be swapped and regrouped.
@@ -292,7 +292,7 @@ void BooleanAlgebra::drawCommutative()
     andGate(60, 58, a, b, QStringLiteral("A . B"));
     equalsSign(160, 58);
     andGate(270, 58, b, a, QStringLiteral("B . A"));
-    text(380, 72, QStringLiteral("Inputs are interchangeable."), kBlue, 8);
+    text(380, 72, QStringLiteral("Inputs are interchangeable."), colour::Title, 8);
 
     rule(-45, 90, QStringLiteral("Commutative 1b.    A + B = B + A"));
     orGate(60, 120, a, b, QStringLiteral("A + B"));
@@ -312,7 +312,7 @@ void BooleanAlgebra::drawCommutative()
     chains(180, GateKind::And, QStringLiteral("."));
     rule(-45, 224, QStringLiteral("Associative 2b.   (A + B) + C = A + (B + C)"));
     chains(252, GateKind::Or, QStringLiteral("+"));
-    text(-45, 296, QStringLiteral("Inputs can be in any order."), kBlue, 8);
+    text(-45, 296, QStringLiteral("Inputs can be in any order."), colour::Title, 8);
 }
 
 // Example 2: identity, the defining rules with a fixed 0 or 1, and the complement rules.
@@ -324,7 +324,7 @@ void BooleanAlgebra::drawIdentity()
         const int y = 26 + 70 * k;
         rule(cols[0], y, ruleA);
         rule(cols[1], y, ruleB);
-        text(cols[0], y + 54, comment, kBlue, 8);
+        text(cols[0], y + 54, comment, colour::Title, 8);
         return y + 28;
     };
     int gy = row(0, QStringLiteral("Identity 3a.    A.A = A"), QStringLiteral("Identity 3b.    A + A = A"),
@@ -357,15 +357,15 @@ void BooleanAlgebra::drawAbsorption()
 {
     const Signal a = in(A), b = in(B);
     rule(-45, 28, QStringLiteral("Absorption 7a,b.   A + A . B = A  :  A . (A + B) = A"));
-    text(-45, 46, QStringLiteral("Output is dependent only on A."), kBlue, 8);
-    text(300, 46, QStringLiteral("B is don't care."), kBlue, 8);
+    text(-45, 46, QStringLiteral("Output is dependent only on A."), colour::Title, 8);
+    text(300, 46, QStringLiteral("B is don't care."), colour::Title, 8);
     const Signal ab = andGate(30, 97, a, b, QStringLiteral("(A . B)"));
     orGate(30 + kOutputDx + kLabelled, 90, a, ab, QStringLiteral("A + (A . B)"));
     const Signal aob = orGate(360, 97, a, b, QStringLiteral("(A + B)"));
     andGate(360 + kOutputDx + kLabelled, 90, a, aob, QStringLiteral("A . (A + B)"));
 
-    rule(-45, 150, QStringLiteral("Negate 8.   A = ~~A"), kRed);
-    text(-45, 168, QStringLiteral("Double Negation Rule."), kBlue, 8);
+    rule(-45, 150, QStringLiteral("Negate 8.   A = ~~A"), colour::Maroon);
+    text(-45, 168, QStringLiteral("Double Negation Rule."), colour::Title, 8);
     const Signal na = notGate(60, 210, a);
     notGate(60 + kOutputDx + kLabelled, 210, na, QStringLiteral("~~A"));
 }
@@ -401,13 +401,14 @@ void BooleanAlgebra::drawDeMorgan()
 {
     const Signal a = in(A), b = in(B);
     const auto theorem = [&](int top, bool first) {
-        text(-45, top, first ? QStringLiteral("Dualisation 10a.") : QStringLiteral("Dualisation 10b."), kBlack, 9, 1);
-        const long bar = first ? kInput : kOutput;
+        text(-45, top, first ? QStringLiteral("Dualisation 10a.") : QStringLiteral("Dualisation 10b."), colour::Black,
+             9, 1);
+        const long bar = first ? colour::InputLevel : colour::OutputLevel;
         rule(110, top, first ? QStringLiteral("~(A . B) = ~A + ~B") : QStringLiteral("~(A + B) = ~A . ~B"), bar, 10);
         text(-45, top + 18,
              first ? QStringLiteral("Change AND to OR and invert the variables.")
                    : QStringLiteral("Change OR to AND and invert the variables."),
-             kBlue, 8);
+             colour::Title, 8);
         const int y = top + 70;
         if (first)
             nandGate(40, y, a, b, QStringLiteral("~(A . B)"));
@@ -432,21 +433,21 @@ void BooleanAlgebra::drawDeMorgan()
 void BooleanAlgebra::drawSimplifying()
 {
     const Signal a = in(A), b = in(B), c = in(C);
-    text(-45, 28, QStringLiteral("Example 1."), kBlack, 9, 1);
+    text(-45, 28, QStringLiteral("Example 1."), colour::Black, 9, 1);
     const QString steps1[] = {
         QStringLiteral("(A + ~A) . B"), QStringLiteral("A + ~A = 1 : Theorem 6b"), QStringLiteral("= 1 . B"),
         QStringLiteral("1 . B = B  : Theorem 4a"), QStringLiteral("= B"),
     };
     int y = 46;
     for (const QString& s : steps1) {
-        rule(-25, y, s, kRed);
+        rule(-25, y, s, colour::Maroon);
         y += 14;
     }
     const Signal na = notGate(280, 69, a);
     const Signal either = orGate(280 + kOutputDx + kLabelled, 62, a, na, QStringLiteral("(A + ~A)"));
     andGate(280 + 2 * (kOutputDx + kLabelled), 69, either, b, QStringLiteral("(A + ~A) . B"));
 
-    text(-45, 130, QStringLiteral("Example 2."), kBlack, 9, 1);
+    text(-45, 130, QStringLiteral("Example 2."), colour::Black, 9, 1);
     const QString steps2[] = {
         QStringLiteral("(A + B) . (A + C)"),
         QStringLiteral("= A . A + A . C + B . A + B . C"),
@@ -458,7 +459,7 @@ void BooleanAlgebra::drawSimplifying()
     };
     y = 148;
     for (const QString& s : steps2) {
-        rule(-25, y, s, kRed);
+        rule(-25, y, s, colour::Maroon);
         y += 14;
     }
     const Signal aob = orGate(330, 150, a, b, QStringLiteral("(A + B)"));
@@ -475,7 +476,7 @@ void BooleanAlgebra::drawSimplifying()
 void BooleanAlgebra::drawSimplifyingDeMorgan()
 {
     const Signal a = in(A), b = in(B);
-    text(-45, 28, QStringLiteral("Example 1."), kBlack, 9, 1);
+    text(-45, 28, QStringLiteral("Example 1."), colour::Black, 9, 1);
     const QString steps1[] = {
         QStringLiteral("X = ~(~A + ~B) . ~B"),
         QStringLiteral("Change NOR to NAND invert variables : DeMorgan's Theorem."),
@@ -489,7 +490,7 @@ void BooleanAlgebra::drawSimplifyingDeMorgan()
     };
     int y = 44;
     for (const QString& s : steps1) {
-        rule(-40, y, s, kRed, 7);
+        rule(-40, y, s, colour::Maroon, 7);
         y += 12;
     }
     const Signal na = notGate(353, 50, a);
@@ -498,12 +499,12 @@ void BooleanAlgebra::drawSimplifyingDeMorgan()
     line(402, 100, 138, 0);
     line(420, 100, 0, -36);
     line(540, 100, 0, -29);
-    dot(420, 100, kBlack);
-    dot(420, 64, kBlack);
-    dot(540, 71, kBlack);
+    dot(420, 100, colour::Black);
+    dot(420, 64, colour::Black);
+    dot(540, 71, colour::Black);
     andGate(583, 64, nor, nb, QStringLiteral("X"));
 
-    text(-45, 160, QStringLiteral("Example 2."), kBlack, 9, 1);
+    text(-45, 160, QStringLiteral("Example 2."), colour::Black, 9, 1);
     const QString steps2[] = {
         QStringLiteral("Y = ~(~A + ~B) + ~(~A + B)"),
         QStringLiteral("DeMorgan's Theorem."),
@@ -515,7 +516,7 @@ void BooleanAlgebra::drawSimplifyingDeMorgan()
     };
     y = 176;
     for (const QString& s : steps2) {
-        rule(-40, y, s, kRed, 7);
+        rule(-40, y, s, colour::Maroon, 7);
         y += 12;
     }
     const Signal na2 = notGate(353, 190, a);
@@ -523,17 +524,17 @@ void BooleanAlgebra::drawSimplifyingDeMorgan()
     const Signal both = norGate(468, 197, na2, nb2, QStringLiteral("~(~A + ~B)"));
     line(402, 232, 18, 0);
     line(420, 232, 0, -28);
-    dot(420, 204, kBlack);
+    dot(420, 204, colour::Black);
     const Signal onlyA = norGate(468, 257, na2, b, QStringLiteral("~(~A + B)"));
     line(430, 190, 0, 60);
-    dot(430, 190, kBlack);
-    dot(430, 250, kBlack);
+    dot(430, 190, colour::Black);
+    dot(430, 250, colour::Black);
     line(517, 197, 13, 0);
     line(530, 197, 0, 23);
     line(517, 257, 13, 0);
     line(530, 257, 0, -23);
-    dot(530, 220, kBlack);
-    dot(530, 234, kBlack);
+    dot(530, 220, colour::Black);
+    dot(530, 234, colour::Black);
     orGate(583, 227, both, onlyA, QStringLiteral("Y"));
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "draw/kit.h"
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "draw/symbols.h"
 #include "state/suite_state.h"
@@ -14,7 +15,6 @@ namespace orr::logic {
 
 namespace {
 
-constexpr long kBlack = 0, kYellow = 14, kWhite = 15;
 constexpr int kTitleRow = 16;
 constexpr int kRowHeight = 14;
 
@@ -87,7 +87,7 @@ QString parse(const QString& markup, std::vector<Bar>& bars)
     return plain;
 }
 
-void line(double x, double y, double w, double h) { boxOrLine(0, x, y, 0, w, h, kBlack, QString()); }
+void line(double x, double y, double w, double h) { boxOrLine(0, x, y, 0, w, h, colour::Black, QString()); }
 
 }  // namespace
 
@@ -101,12 +101,12 @@ void drawTruthTable(const TruthTableBox& b, const QString& header, const QString
 {
     const int rowsTop = b.top + kTitleRow;
     const int height = kTitleRow + kRowHeight * int(rows.size() + 1) + 2;
-    boxOrLine(0, b.left, b.top, 0, b.width, height, kYellow, QStringLiteral("BF"));
+    boxOrLine(0, b.left, b.top, 0, b.width, height, colour::Yellow, QStringLiteral("BF"));
     if (highlight >= 0 && highlight < rows.size())
-        boxOrLine(0, b.left, rowsTop + kRowHeight * (highlight + 1), 0, b.width, kRowHeight, kWhite,
+        boxOrLine(0, b.left, rowsTop + kRowHeight * (highlight + 1), 0, b.width, kRowHeight, colour::White,
                   QStringLiteral("BF"));
-    boxOrLine(0, b.left, b.top, 0, b.width, height, kBlack, QStringLiteral("B"));
-    printCentred(b.left + b.width / 2, b.top + 3, QStringLiteral("Truth Table"), 1, 8, 1);
+    boxOrLine(0, b.left, b.top, 0, b.width, height, colour::Black, QStringLiteral("B"));
+    printCentred(b.left + b.width / 2, b.top + 3, QStringLiteral("Truth Table"), colour::Title, 8, 1);
     for (int r = 0; r <= rows.size(); ++r)
         line(b.left, rowsTop + kRowHeight * r, b.width, 0);
     const int columns = int(header.count(QLatin1Char('-'))) + 1;
@@ -188,7 +188,7 @@ void drawSmallGate(GateKind kind, int x, int y)
 void gateName(int x, int y, const QString& name)
 {
     int w = 1;
-    printAt(x, y, name, kBlack, 6, w);
+    printAt(x, y, name, colour::Black, 6, w);
 }
 
 void wire(int x1, int y1, int x2, int y2, int bendX)

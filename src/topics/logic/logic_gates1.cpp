@@ -3,6 +3,7 @@
 // computes the nodes from the switch states A and B through the gate model.
 #include "topics/logic/logic_gates1.h"
 
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "draw/symbols.h"
 #include "topics/logic/gate_model.h"
@@ -13,8 +14,6 @@ namespace {
 
 using logic::GateKind;
 
-constexpr long kBlack = 0, kBlue = 1, kRed = 4, kGrey = 8, kLightCyan = 11, kInput = 12, kOutput = 9;
-constexpr long kLampLit = 14, kLampOff = 15;
 constexpr float kPullDown = 10000;
 
 QString captionOf(int e)
@@ -28,7 +27,7 @@ QString captionOf(int e)
     return (e >= 0 && e < logic::kLg1Examples) ? QString::fromLatin1(captions[e]) : QString();
 }
 
-void label(int x, int y, const QString& text, long colour = kBlack, int size = 8)
+void label(int x, int y, const QString& text, long colour = colour::Black, int size = 8)
 {
     int w = 1;
     printAt(x, y, text, colour, size, w);
@@ -37,10 +36,10 @@ void label(int x, int y, const QString& text, long colour = kBlack, int size = 8
 void heading(int x, const QString& text)
 {
     int w = 1;
-    printAt(x, 4, text, kBlue, 11, w);
+    printAt(x, 4, text, colour::Title, 11, w);
 }
 
-void expression(int x, int y, const QString& markup, long colour = kBlack)
+void expression(int x, int y, const QString& markup, long colour = colour::Black)
 {
     logic::printExpression(x, y, markup, colour, 9, 1, colour);
 }
@@ -117,35 +116,35 @@ void LogicGates1::drawSwitchCircuit(int e)
     int lampY = 0;
     if (e == 0) {
         draw(100, 50, QStringLiteral("r20 nd25 r50 nr20 d25 bd25 d20 l50 u20 d20 r25 d28 bd25 d30"));
-        dot(120, 50, kBlack);
-        dot(145, 120, kBlack);
+        dot(120, 50, colour::Black);
+        dot(145, 120, colour::Black);
         DrawPushSwitch(120, 77, QStringLiteral("S1"), A);
         DrawPushSwitch(170, 77, QStringLiteral("S2"), B);
         lampY = 160;
-        label(64, 44, QStringLiteral("+5V"), kRed);
+        label(64, 44, QStringLiteral("+5V"), colour::Maroon);
     } else {
         draw(95, 30, QStringLiteral("c0 r50 nr50 d25 bd25 d35 bd25 d28 bd25 d30"));
         DrawPushSwitch(145, 57, QStringLiteral("S1"), A);
         DrawPushSwitch(145, 117, QStringLiteral("S2"), B);
         lampY = 180;
-        label(59, 24, QStringLiteral("+5V"), kRed);
+        label(59, 24, QStringLiteral("+5V"), colour::Maroon);
     }
-    DrawLamp(145, lampY, s.lampLit ? kLampLit : kLampOff);
+    DrawLamp(145, lampY, s.lampLit ? colour::LampLit : colour::LampOff);
     DrawEarth(145, lampY + 43);
     label(165, lampY + 2, s.lampLit ? QStringLiteral("Lamp lit.") : QStringLiteral("Lamp off."),
-          s.lampLit ? kRed : kGrey);
+          s.lampLit ? colour::Maroon : colour::Grey);
 
     const GateKind kind = e == 0 ? GateKind::Or : GateKind::And;
     logic::drawLargeGate(kind, 350, 130);
-    label(330, 170, e == 0 ? QStringLiteral("OR Gate Symbol") : QStringLiteral("AND Gate Symbol"), kBlue, 9);
+    label(330, 170, e == 0 ? QStringLiteral("OR Gate Symbol") : QStringLiteral("AND Gate Symbol"), colour::Title, 9);
     label(305, 112, QStringLiteral("A"));
     label(305, 137, QStringLiteral("B"));
-    nodeValue(QStringLiteral("A"), 322, 103, kInput, A);
-    nodeValue(QStringLiteral("B"), 322, 146, kInput, B);
-    nodeValue(QStringLiteral("Q"), 452, 124, kOutput, s.q);
+    nodeValue(QStringLiteral("A"), 322, 103, colour::InputLevel, A);
+    nodeValue(QStringLiteral("B"), 322, 146, colour::InputLevel, B);
+    nodeValue(QStringLiteral("Q"), 452, 124, colour::OutputLevel, s.q);
     label(466, 124, QStringLiteral("Q"));
-    label(300, 200, QStringLiteral("S1 closed gives A = 1, S2 closed gives B = 1,"), kGrey, 7);
-    label(300, 212, QStringLiteral("and the lamp lit is Q = 1."), kGrey, 7);
+    label(300, 200, QStringLiteral("S1 closed gives A = 1, S2 closed gives B = 1,"), colour::Grey, 7);
+    label(300, 212, QStringLiteral("and the lamp lit is Q = 1."), colour::Grey, 7);
 }
 
 // Examples 2 to 7 (not 6): two switches with pull-down resistors drive the
@@ -156,28 +155,28 @@ void LogicGates1::drawGateFunction(int e)
     heading(0, captionOf(e));
     draw(90, 50, QStringLiteral("c0 r30 nd40 r80 nd40 r160 bd210 l160 u20 bu40 u28 nr45 u60 bl80 d35 nr120 d50 "
                                 "bd40 d23 nr100 l30"));
-    dot(120, 50, kBlack);
-    dot(200, 50, kBlack);
-    dot(120, 147, kBlack);
-    dot(200, 172, kBlack);
-    dot(120, 260, kBlack);
-    dot(200, 260, kBlack);
-    DrawResistorVertical(120, 190, QStringLiteral("1"), kLightCyan, kPullDown);
-    DrawResistorVertical(200, 190, QStringLiteral("2"), kLightCyan, kPullDown);
+    dot(120, 50, colour::Black);
+    dot(200, 50, colour::Black);
+    dot(120, 147, colour::Black);
+    dot(200, 172, colour::Black);
+    dot(120, 260, colour::Black);
+    dot(200, 260, colour::Black);
+    DrawResistorVertical(120, 190, QStringLiteral("1"), colour::Cyan, kPullDown);
+    DrawResistorVertical(200, 190, QStringLiteral("2"), colour::Cyan, kPullDown);
     DrawPushSwitch(120, 90, QStringLiteral("S1"), A);
     DrawPushSwitch(200, 90, QStringLiteral("S2"), B);
-    label(52, 44, QStringLiteral("+5V"), kRed);
+    label(52, 44, QStringLiteral("+5V"), colour::Maroon);
     label(62, 254, QStringLiteral("0V"));
 
     logic::drawLargeGate(logic::logicGates1Gate(e), 270, 160);
-    label(258, 136, QStringLiteral("1"), kGrey, 7);
-    label(258, 174, QStringLiteral("2"), kGrey, 7);
-    boxOrLine(0, 369, 160, 0, 20, 0, kBlack, QString());
+    label(258, 136, QStringLiteral("1"), colour::Grey, 7);
+    label(258, 174, QStringLiteral("2"), colour::Grey, 7);
+    boxOrLine(0, 369, 160, 0, 20, 0, colour::Black, QString());
     label(226, 133, QStringLiteral("A"));
     label(226, 176, QStringLiteral("B"));
-    nodeValue(QStringLiteral("A"), 240, 132, kInput, A);
-    nodeValue(QStringLiteral("B"), 240, 175, kInput, B);
-    nodeValue(QStringLiteral("Q"), 390, 150, kOutput, s.q);
+    nodeValue(QStringLiteral("A"), 240, 132, colour::InputLevel, A);
+    nodeValue(QStringLiteral("B"), 240, 175, colour::InputLevel, B);
+    nodeValue(QStringLiteral("Q"), 390, 150, colour::OutputLevel, s.q);
     label(404, 150, QStringLiteral("Q"));
 
     logic::drawTruthTable({425, 67, 100, 33, 10}, QStringLiteral("A-B-Q"), logic::logicGates1Rows(e),
@@ -191,24 +190,24 @@ void LogicGates1::drawNotFunction()
     heading(0, captionOf(6));
     draw(90, 50, QStringLiteral("c0 r30 nd93 r80 r160 bd210 l240 nl30 u83 br30 bu17 r70 u12 d24"));
     // From the switch to the node above the resistor, and on to the inverter.
-    boxOrLine(0, 120, 166, 0, 0, 11, kBlack, QString());
+    boxOrLine(0, 120, 166, 0, 0, 11, colour::Black, QString());
     draw(120, 177, QStringLiteral("c0 r30 u17"));
-    dot(120, 50, kBlack);
-    dot(120, 177, kBlack);
+    dot(120, 50, colour::Black);
+    dot(120, 177, colour::Black);
     DrawPushSwitch(120, 143, QStringLiteral("S1"), A);
-    DrawResistorVertical(120, 190, QStringLiteral("1"), kLightCyan, kPullDown);
-    label(52, 44, QStringLiteral("+5V"), kRed);
+    DrawResistorVertical(120, 190, QStringLiteral("1"), colour::Cyan, kPullDown);
+    label(52, 44, QStringLiteral("+5V"), colour::Maroon);
     label(62, 254, QStringLiteral("0V"));
 
     DrawNotGate(220, 160);
     label(157, 146, QStringLiteral("A"));
-    nodeValue(QStringLiteral("A"), 170, 146, kInput, A);
-    nodeValue(QStringLiteral("Q"), 290, 150, kOutput, s.q);
+    nodeValue(QStringLiteral("A"), 170, 146, colour::InputLevel, A);
+    nodeValue(QStringLiteral("Q"), 290, 150, colour::OutputLevel, s.q);
     label(304, 150, QStringLiteral("Q"));
 
     int w = 1;
-    printAt(500, 95, QStringLiteral("Q = "), kBlack, 9, w);
-    nodeValue(QStringLiteral("Q ="), 500 + w + 6, 95, kOutput, s.q);
+    printAt(500, 95, QStringLiteral("Q = "), colour::Black, 9, w);
+    nodeValue(QStringLiteral("Q ="), 500 + w + 6, 95, colour::OutputLevel, s.q);
     logic::drawTruthTable({500, 120, 84, 42, 16}, QStringLiteral("A-Q"), logic::logicGates1Rows(6), A ? 1 : 0);
 }
 
@@ -232,8 +231,8 @@ void LogicGates1::drawEquivalentXor()
     const logic::Lg1Signals s = logic::logicGates1(8, A, B);
     heading(0, captionOf(8));
     draw(40, 60, QStringLiteral("c0 r25 nr50 d107 r90 bu25 l60 u57 nr20 l55 br180 bu12 r90 bd25 l25 d57 l35"));
-    dot(65, 60, kBlack);
-    dot(95, 85, kBlack);
+    dot(65, 60, colour::Black);
+    dot(95, 85, colour::Black);
     DrawOrGate(145, 73);
     DrawNandGate(185, 155);
     DrawAndGate(340, 86);
@@ -243,20 +242,20 @@ void LogicGates1::drawEquivalentXor()
 
     label(24, 55, QStringLiteral("A"));
     label(24, 80, QStringLiteral("B"));
-    nodeValue(QStringLiteral("A"), 44, 46, kInput, A);
-    nodeValue(QStringLiteral("B"), 44, 88, kInput, B);
-    nodeValue(QStringLiteral("C"), 270, 59, kOutput, s.c);
+    nodeValue(QStringLiteral("A"), 44, 46, colour::InputLevel, A);
+    nodeValue(QStringLiteral("B"), 44, 88, colour::InputLevel, B);
+    nodeValue(QStringLiteral("C"), 270, 59, colour::OutputLevel, s.c);
     label(282, 59, QStringLiteral("C"));
-    nodeValue(QStringLiteral("D"), 262, 141, kOutput, s.d);
+    nodeValue(QStringLiteral("D"), 262, 141, colour::OutputLevel, s.d);
     label(274, 141, QStringLiteral("D"));
-    nodeValue(QStringLiteral("Q"), 442, 80, kOutput, s.q);
+    nodeValue(QStringLiteral("Q"), 442, 80, colour::OutputLevel, s.q);
     label(456, 80, QStringLiteral("Q"));
 
     expression(0, 200, QStringLiteral("C = A + B"));
     expression(0, 218, QStringLiteral("D = ~(A . B)"));
     int w = 1;
-    printAt(0, 236, QStringLiteral("Q = C . D"), kBlack, 9, w);
-    expression(w + 12, 236, QStringLiteral("= A \u2295 B"), kRed);
+    printAt(0, 236, QStringLiteral("Q = C . D"), colour::Black, 9, w);
+    expression(w + 12, 236, QStringLiteral("= A \u2295 B"), colour::Maroon);
     drawNetworkTable(8, 468, 140);
 }
 
@@ -267,9 +266,9 @@ void LogicGates1::drawOrFromNand()
     const logic::Lg1Signals s = logic::logicGates1(9, A, B);
     heading(0, captionOf(9));
     draw(40, 80, QStringLiteral("c0 r60 u12 nr20 d25 r20 bu12 br120 r69 bd25 l59 d61 bl120 bd11 l30 u25 nr10 d11 l60"));
-    dot(100, 80, kBlack);
-    dot(100, 164, kBlack);
-    boxOrLine(0, 110, 153, 0, 10, 0, kBlack, QString());  // the strap's upper stub meets the gate lead
+    dot(100, 80, colour::Black);
+    dot(100, 164, colour::Black);
+    boxOrLine(0, 110, 153, 0, 10, 0, colour::Black, QString());  // the strap's upper stub meets the gate lead
     DrawNandGate(150, 81);
     DrawNandGate(150, 166);
     DrawNandGate(339, 94);
@@ -279,21 +278,22 @@ void LogicGates1::drawOrFromNand()
 
     label(24, 74, QStringLiteral("A"));
     label(24, 158, QStringLiteral("B"));
-    nodeValue(QStringLiteral("A"), 44, 66, kInput, A);
-    nodeValue(QStringLiteral("B"), 44, 150, kInput, B);
-    nodeValue(QStringLiteral("C"), 262, 67, kOutput, s.c);
+    nodeValue(QStringLiteral("A"), 44, 66, colour::InputLevel, A);
+    nodeValue(QStringLiteral("B"), 44, 150, colour::InputLevel, B);
+    nodeValue(QStringLiteral("C"), 262, 67, colour::OutputLevel, s.c);
     label(274, 67, QStringLiteral("C"));
-    nodeValue(QStringLiteral("D"), 226, 150, kOutput, s.d);
+    nodeValue(QStringLiteral("D"), 226, 150, colour::OutputLevel, s.d);
     label(238, 150, QStringLiteral("D"));
-    nodeValue(QStringLiteral("Q"), 442, 88, kOutput, s.q);
+    nodeValue(QStringLiteral("Q"), 442, 88, colour::OutputLevel, s.q);
     label(456, 88, QStringLiteral("Q"));
 
     expression(0, 210, QStringLiteral("C = ~A"));
     expression(0, 228, QStringLiteral("D = ~B"));
     int w = 1;
-    printAt(0, 246, QStringLiteral("Q = "), kBlack, 9, w);
-    const int after = logic::printExpression(w + 4, 246, QStringLiteral("~(C . D)"), kBlack, 9, 1, kBlack);
-    expression(after + 10, 246, QStringLiteral("= A + B"), kRed);
+    printAt(0, 246, QStringLiteral("Q = "), colour::Black, 9, w);
+    const int after =
+        logic::printExpression(w + 4, 246, QStringLiteral("~(C . D)"), colour::Black, 9, 1, colour::Black);
+    expression(after + 10, 246, QStringLiteral("= A + B"), colour::Maroon);
     drawNetworkTable(9, 468, 140);
 }
 
@@ -303,31 +303,31 @@ void LogicGates1::drawMixedAnalysis()
     const logic::Lg1Signals s = logic::logicGates1(10, A, B);
     heading(0, captionOf(10));
     draw(40, 80, QStringLiteral("c0 r80 bd25 l50 nd71 bu12 br171 r69 bd25 l59 d61 bl120 bd11 l30 u25 nr20 d11 l60"));
-    dot(70, 176, kBlack);
-    dot(101, 176, kBlack);
+    dot(70, 176, colour::Black);
+    dot(101, 176, colour::Black);
     DrawAndGate(150, 93);
     DrawXorGate(340, 106);
     DrawNandGate(151, 178);
     logic::gateName(158, 87, QStringLiteral("AND"));
     logic::gateName(357, 100, QStringLiteral("EXOR"));
-    label(112, 206, QStringLiteral("NOT / INVERTER"), kBlue, 7);
+    label(112, 206, QStringLiteral("NOT / INVERTER"), colour::Title, 7);
 
     label(24, 74, QStringLiteral("A"));
     label(24, 170, QStringLiteral("B"));
-    nodeValue(QStringLiteral("A"), 44, 66, kInput, A);
-    nodeValue(QStringLiteral("B"), 44, 162, kInput, B);
-    nodeValue(QStringLiteral("C"), 262, 79, kOutput, s.c);
+    nodeValue(QStringLiteral("A"), 44, 66, colour::InputLevel, A);
+    nodeValue(QStringLiteral("B"), 44, 162, colour::InputLevel, B);
+    nodeValue(QStringLiteral("C"), 262, 79, colour::OutputLevel, s.c);
     label(274, 79, QStringLiteral("C"));
-    nodeValue(QStringLiteral("D"), 226, 162, kOutput, s.d);
+    nodeValue(QStringLiteral("D"), 226, 162, colour::OutputLevel, s.d);
     label(238, 162, QStringLiteral("D"));
-    nodeValue(QStringLiteral("Q"), 442, 100, kOutput, s.q);
+    nodeValue(QStringLiteral("Q"), 442, 100, colour::OutputLevel, s.q);
     label(456, 100, QStringLiteral("Q"));
 
     expression(0, 232, QStringLiteral("C = A . B"));
     expression(0, 250, QStringLiteral("D = ~B"));
     int w = 1;
-    printAt(0, 268, QStringLiteral("Q = C \u2295 D"), kBlack, 9, w);
-    expression(w + 12, 268, QStringLiteral("= A + ~B"), kRed);
+    printAt(0, 268, QStringLiteral("Q = C \u2295 D"), colour::Black, 9, w);
+    expression(w + 12, 268, QStringLiteral("= A + ~B"), colour::Maroon);
     drawNetworkTable(10, 468, 140);
 }
 
@@ -339,37 +339,37 @@ void LogicGates1::drawSixNand()
     heading(45, captionOf(11));
     draw(45, 89, QStringLiteral("c0 r50 nu13 nd13 l20 d93 r40 bd25 l50 u68 r30 nu13 nd13 l50"));
     draw(224, 89, QStringLiteral("c0 d12 r10 bd25 l10 d15 bd54 r110 u56 r40 br118 bu12 r40 nu12 nd13"));
-    dot(75, 89, kBlack);
-    dot(65, 139, kBlack);
+    dot(75, 89, colour::Black);
+    dot(65, 139, colour::Black);
     DrawNandGate(125, 89);
     DrawNandGate(125, 139);
     DrawNandGate(145, 195);
     DrawNandGate(264, 114);
     DrawNandGate(394, 127);
     DrawNandGate(562, 127);
-    label(240, 22, QStringLiteral("6 NAND Gates "), kBlue, 9);
+    label(240, 22, QStringLiteral("6 NAND Gates "), colour::Title, 9);
 
     label(30, 83, QStringLiteral("A"));
     label(30, 133, QStringLiteral("B"));
-    nodeValue(QStringLiteral("A"), 50, 75, kInput, A);
-    nodeValue(QStringLiteral("B"), 50, 125, kInput, B);
-    nodeValue(QStringLiteral("C"), 201, 75, kOutput, s.c);
+    nodeValue(QStringLiteral("A"), 50, 75, colour::InputLevel, A);
+    nodeValue(QStringLiteral("B"), 50, 125, colour::InputLevel, B);
+    nodeValue(QStringLiteral("C"), 201, 75, colour::OutputLevel, s.c);
     label(213, 75, QStringLiteral("C"));
-    nodeValue(QStringLiteral("D"), 201, 143, kOutput, s.d);
+    nodeValue(QStringLiteral("D"), 201, 143, colour::OutputLevel, s.d);
     label(213, 143, QStringLiteral("D"));
     nodeValue(QStringLiteral("E"), 380, 100, 5, s.e);
     label(367, 100, QStringLiteral("E"));
     nodeValue(QStringLiteral("F"), 380, 145, 2, s.f);
     label(367, 145, QStringLiteral("F"));
-    nodeValue(QStringLiteral("G"), 510, 110, kBlue, s.g);
+    nodeValue(QStringLiteral("G"), 510, 110, colour::Title, s.g);
     label(498, 110, QStringLiteral("G"));
-    nodeValue(QStringLiteral("Q"), 670, 110, kRed, s.q);
+    nodeValue(QStringLiteral("Q"), 670, 110, colour::Maroon, s.q);
     label(684, 110, QStringLiteral("Q"));
 
     expression(45, 232, QStringLiteral("C = ~A      D = ~B      F = ~(A . B)"));
     expression(45, 250, QStringLiteral("E = ~(C . D) = ~(~A . ~B) = A + B"));
     expression(45, 268, QStringLiteral("G = ~(E . F)      Q = ~G = E . F"));
-    expression(45, 286, QStringLiteral("Q = (A + B) . ~(A . B) = A \u2295 B"), kRed);
+    expression(45, 286, QStringLiteral("Q = (A + B) . ~(A . B) = A \u2295 B"), colour::Maroon);
 }
 
 void LogicGates1::theoryParagraphs(int e, std::array<QString, 4>& p)

@@ -2,6 +2,7 @@
 // equivalent circuit (switches, or other gates) that gives the same output.
 #include "topics/logic/logic_gates2.h"
 
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "draw/symbols.h"
 #include "topics/logic/gate_model.h"
@@ -12,8 +13,6 @@ namespace {
 
 using logic::GateKind;
 
-constexpr long kBlack = 0, kBlue = 1, kRed = 4, kGrey = 8, kInput = 12, kOutput = 9;
-constexpr long kLampLit = 14, kLampOff = 15, kWhite = 15;
 
 // The main gate: inputs enter from x = 60, output X leaves to the right.
 constexpr int kGateX = 150, kGateY = 75;
@@ -39,23 +38,23 @@ GateKind gateOf(int e)
     }
 }
 
-void label(int x, int y, const QString& text, long colour = kBlack, int size = 8)
+void label(int x, int y, const QString& text, long colour = colour::Black, int size = 8)
 {
     int w = 1;
     printAt(x, y, text, colour, size, w);
 }
 
-void line(int x, int y, int w, int h) { boxOrLine(0, x, y, 0, w, h, kBlack, QString()); }
+void line(int x, int y, int w, int h) { boxOrLine(0, x, y, 0, w, h, colour::Black, QString()); }
 
-void terminal(int x, int y) { circle(-3, x, y, 3, kWhite); }
+void terminal(int x, int y) { circle(-3, x, y, 3, colour::White); }
 
 // The supply between two terminals on a vertical gap.
 void supply(int x, int top, int bottom)
 {
     terminal(x, top);
     terminal(x, bottom);
-    label(x - 14, top - 12, QStringLiteral("+"), kRed);
-    label(x - 32, (top + bottom) / 2 - 5, QStringLiteral("5V"), kRed);
+    label(x - 14, top - 12, QStringLiteral("+"), colour::Maroon);
+    label(x - 32, (top + bottom) / 2 - 5, QStringLiteral("5V"), colour::Maroon);
 }
 
 // A lamp across a vertical gap of a wire at x.
@@ -64,7 +63,7 @@ void lampInGap(int x, int top, int bottom, bool lit)
     const int y = (top + bottom) / 2;
     line(x, top, 0, y - 11 - top);
     line(x, y + 11, 0, bottom - y - 11);
-    DrawLamp(x, y, lit ? kLampLit : kLampOff);
+    DrawLamp(x, y, lit ? colour::LampLit : colour::LampOff);
 }
 
 void logicBox(int x, int y, long colour, bool value)
@@ -123,7 +122,7 @@ void LogicGates2::drawExample(int e)
 void LogicGates2::drawMainGate(int e)
 {
     int w = 1;
-    printAt(0, 4, captionOf(e), kBlue, 11, w);
+    printAt(0, 4, captionOf(e), colour::Title, 11, w);
     const bool hasB = logic::logicGates2HasB(e);
     const bool x = logic::logicGates2Output(e, A, B);
     const int yA = hasB ? kGateY + kGateInputUpper : kGateY;
@@ -131,15 +130,15 @@ void LogicGates2::drawMainGate(int e)
     logic::drawLargeGate(gateOf(e), kGateX, kGateY);
     label(2, yA - 5, QStringLiteral("Input A"));
     line(80, yA, kGateX - 40 - 80 + (hasB ? 10 : 0), 0);
-    nodeValue(QStringLiteral("A"), 64, yA - 5, kInput, A);
+    nodeValue(QStringLiteral("A"), 64, yA - 5, colour::InputLevel, A);
     if (hasB) {
         label(2, yB - 5, QStringLiteral("Input B"));
         line(80, yB, kGateX - 30 - 80, 0);
-        nodeValue(QStringLiteral("B"), 64, yB - 5, kInput, B);
+        nodeValue(QStringLiteral("B"), 64, yB - 5, colour::InputLevel, B);
     }
     const int outEnd = hasB ? kGateX + kGateOutputEnd : kGateX + 63;
     line(outEnd, kGateY, 265 - outEnd, 0);
-    nodeValue(QStringLiteral("X"), 266, kGateY - 5, kOutput, x);
+    nodeValue(QStringLiteral("X"), 266, kGateY - 5, colour::OutputLevel, x);
     label(288, kGateY - 5, QStringLiteral("Output X"));
 
     const QStringList rows = logic::logicGates2Rows(e);
@@ -153,7 +152,7 @@ void LogicGates2::drawMainGate(int e)
 void LogicGates2::drawSeriesSwitches()
 {
     const bool lit = logic::logicGates2Equivalent(0, A, B);
-    label(0, 160, QStringLiteral("Equivalent circuit: two switches in series."), kBlue, 9);
+    label(0, 160, QStringLiteral("Equivalent circuit: two switches in series."), colour::Title, 9);
     draw(150, 220, QStringLiteral("c0 U20 R51 BR30 R80 BR30 R59 D10 BD50 D10 L250 U20"));
     supply(150, 220, 250);
     DrawToggleSwitch(201, 200, A, QStringLiteral("Switch A"));
@@ -165,11 +164,11 @@ void LogicGates2::drawSeriesSwitches()
 void LogicGates2::drawParallelSwitches()
 {
     const bool lit = logic::logicGates2Equivalent(1, A, B);
-    label(0, 146, QStringLiteral("Equivalent circuit: two switches in parallel."), kBlue, 9);
+    label(0, 146, QStringLiteral("Equivalent circuit: two switches in parallel."), colour::Title, 9);
     draw(150, 220, QStringLiteral("U15 R50 U25 R43 bD50 L43 U25 BU25 BR75 R45 D50 L45 BU25 BR45 R80 D15 BD50 D10 "
                                   "L250 U30"));
-    dot(200, 205, kBlack);
-    dot(320, 205, kBlack);
+    dot(200, 205, colour::Black);
+    dot(320, 205, colour::Black);
     supply(150, 220, 250);
     DrawToggleSwitch(243, 180, A, QStringLiteral("Switch A"));
     DrawToggleSwitch(243, 230, B, QStringLiteral("Switch B"));
@@ -180,24 +179,24 @@ void LogicGates2::drawParallelSwitches()
 void LogicGates2::drawLampOutput(int gapTop, int gapBottom, bool lit, int valueY, int noteY)
 {
     lampInGap(400, gapTop, gapBottom, lit);
-    nodeValue(QStringLiteral("Xeq"), 424, valueY, kOutput, lit);
+    nodeValue(QStringLiteral("Xeq"), 424, valueY, colour::OutputLevel, lit);
     label(444, valueY, QStringLiteral("X"));
-    label(200, noteY, QStringLiteral("A closed switch is logic 1, a lit lamp is X = 1."), kGrey, 7);
+    label(200, noteY, QStringLiteral("A closed switch is logic 1, a lit lamp is X = 1."), colour::Grey, 7);
 }
 
 // Example 2: the inverter symbol on its own, with its Boolean form.
 void LogicGates2::drawNotSymbol()
 {
     const bool x = logic::logicGates2Equivalent(2, A, B);
-    label(0, 160, QStringLiteral("The inverter: the circle at the output means NOT."), kBlue, 9);
+    label(0, 160, QStringLiteral("The inverter: the circle at the output means NOT."), colour::Title, 9);
     DrawNotGate(200, 230);
     line(136, 230, 24, 0);
     line(263, 230, 40, 0);
     label(108, 214, QStringLiteral("A"));
-    logicBox(120, 225, kInput, A);
-    nodeValue(QStringLiteral("Xeq"), 304, 225, kOutput, x);
-    logic::printExpression(330, 225, QStringLiteral("= ~A"), kBlack, 9, 1, kBlack);
-    label(170, 256, QStringLiteral("Symbol for Not A."), kBlue, 9);
+    logicBox(120, 225, colour::InputLevel, A);
+    nodeValue(QStringLiteral("Xeq"), 304, 225, colour::OutputLevel, x);
+    logic::printExpression(330, 225, QStringLiteral("= ~A"), colour::Black, 9, 1, colour::Black);
+    label(170, 256, QStringLiteral("Symbol for Not A."), colour::Title, 9);
 }
 
 // Examples 3 and 4: the AND or OR gate followed by an inverter.
@@ -206,23 +205,23 @@ void LogicGates2::drawGateThenInverter(int e)
     const GateKind first = e == 3 ? GateKind::And : GateKind::Or;
     const bool inner = logic::gate(first, A, B);
     const bool x = logic::logicGates2Equivalent(e, A, B);
-    label(0, 165, e == 3 ? QStringLiteral("Equivalent NAND gate.") : QStringLiteral("Equivalent NOR gate."), kBlue,
-          9);
+    label(0, 165, e == 3 ? QStringLiteral("Equivalent NAND gate.") : QStringLiteral("Equivalent NOR gate."),
+          colour::Title, 9);
     const int y = 235;
     line(80, y - 13, 40, 0);
     line(80, y + 12, 40, 0);
-    logicBox(64, y - 18, kInput, A);
-    logicBox(64, y + 7, kInput, B);
+    logicBox(64, y - 18, colour::InputLevel, A);
+    logicBox(64, y + 7, colour::InputLevel, B);
     label(40, y - 18, QStringLiteral("A"));
     label(40, y + 7, QStringLiteral("B"));
     logic::drawLargeGate(first, 150, y);
     DrawNotGate(289, y);
-    nodeValue(e == 3 ? QStringLiteral("A.B") : QStringLiteral("A+B"), 254, y - 16, kOutput, inner);
-    label(236, y + 6, e == 3 ? QStringLiteral("A . B") : QStringLiteral("A + B"), kGrey, 7);
+    nodeValue(e == 3 ? QStringLiteral("A.B") : QStringLiteral("A+B"), 254, y - 16, colour::OutputLevel, inner);
+    label(236, y + 6, e == 3 ? QStringLiteral("A . B") : QStringLiteral("A + B"), colour::Grey, 7);
     line(352, y, 16, 0);
-    nodeValue(QStringLiteral("Xeq"), 369, y - 5, kOutput, x);
+    nodeValue(QStringLiteral("Xeq"), 369, y - 5, colour::OutputLevel, x);
     logic::printExpression(395, y - 5, e == 3 ? QStringLiteral("X = ~(A . B)") : QStringLiteral("X = ~(A + B)"),
-                           kBlack, 9, 1, kBlack);
+                           colour::Black, 9, 1, colour::Black);
 }
 
 // Example 5: X = A . NOT B + NOT A . B, from two inverters, two AND gates and an OR gate.
@@ -230,16 +229,16 @@ void LogicGates2::drawEquivalentXor()
 {
     const bool na = logic::gate(GateKind::Not, A), nb = logic::gate(GateKind::Not, B);
     const bool x = logic::logicGates2Equivalent(5, A, B);
-    label(0, 158, QStringLiteral("Equivalent Exclusive OR Gate."), kBlue, 9);
+    label(0, 158, QStringLiteral("Equivalent Exclusive OR Gate."), colour::Title, 9);
     // Input rails, and the taps to the inverters (B's tap crosses A's without joining).
     line(82, 190, 138, 0);
     line(82, 275, 138, 0);
     draw(100, 190, QStringLiteral("c0 d60 r10"));
     draw(90, 275, QStringLiteral("c0 u60 r20"));
-    dot(100, 190, kBlack);
-    dot(90, 275, kBlack);
-    logicBox(64, 185, kInput, A);
-    logicBox(64, 270, kInput, B);
+    dot(100, 190, colour::Black);
+    dot(90, 275, colour::Black);
+    logicBox(64, 185, colour::InputLevel, A);
+    logicBox(64, 270, colour::InputLevel, B);
     label(44, 185, QStringLiteral("A"));
     label(44, 270, QStringLiteral("B"));
     DrawNotGate(150, 215);
@@ -251,11 +250,11 @@ void LogicGates2::drawEquivalentXor()
     logic::wire(349, 203, 370, 220, 356);
     logic::wire(349, 263, 370, 245, 363);
     DrawOrGate(400, 233);
-    nodeValue(QStringLiteral("notB"), 192, 202, kOutput, nb);
-    nodeValue(QStringLiteral("notA"), 192, 237, kOutput, na);
-    nodeValue(QStringLiteral("Xeq"), 503, 228, kOutput, x);
+    nodeValue(QStringLiteral("notB"), 192, 202, colour::OutputLevel, nb);
+    nodeValue(QStringLiteral("notA"), 192, 237, colour::OutputLevel, na);
+    nodeValue(QStringLiteral("Xeq"), 503, 228, colour::OutputLevel, x);
     label(523, 228, QStringLiteral("X"));
-    logic::printExpression(400, 285, QStringLiteral("X = A . ~B + ~A . B"), kBlack, 9, 1, kBlack);
+    logic::printExpression(400, 285, QStringLiteral("X = A . ~B + ~A . B"), colour::Black, 9, 1, colour::Black);
 }
 
 // Examples 6 and 7: inverted inputs into the other kind of gate (De Morgan's
@@ -267,9 +266,9 @@ void LogicGates2::drawInvertedInputs(int e)
     const bool x = logic::logicGates2Equivalent(e, A, B);
     label(0, 160, e == 6 ? QStringLiteral("AND gate with inverted inputs and output.")
                          : QStringLiteral("OR gate with inverted inputs."),
-          kBlue, 9);
-    logicBox(20, 195, kInput, A);
-    logicBox(20, 220, kInput, B);
+          colour::Title, 9);
+    logicBox(20, 195, colour::InputLevel, A);
+    logicBox(20, 220, colour::InputLevel, B);
     label(2, 195, QStringLiteral("A"));
     label(2, 220, QStringLiteral("B"));
     line(36, 200, 34, 0);
@@ -277,23 +276,23 @@ void LogicGates2::drawInvertedInputs(int e)
     DrawNotGate(110, 200);
     DrawNotGate(150, 225);
     line(173, 200, 37, 0);
-    nodeValue(QStringLiteral("notA"), 180, 186, kOutput, na);
-    nodeValue(QStringLiteral("notB"), 180, 229, kOutput, nb);
+    nodeValue(QStringLiteral("notA"), 180, 186, colour::OutputLevel, na);
+    nodeValue(QStringLiteral("notB"), 180, 229, colour::OutputLevel, nb);
     if (e == 6) {
         const bool inner = logic::gate(GateKind::And, na, nb);
         DrawAndGate(240, 213);
         DrawNotGate(379, 213);
-        nodeValue(QStringLiteral("inner"), 344, 197, kOutput, inner);
+        nodeValue(QStringLiteral("inner"), 344, 197, colour::OutputLevel, inner);
         line(442, 213, 12, 0);
-        nodeValue(QStringLiteral("Xeq"), 455, 208, kOutput, x);
+        nodeValue(QStringLiteral("Xeq"), 455, 208, colour::OutputLevel, x);
         label(475, 208, QStringLiteral("X"));
-        logic::printExpression(300, 260, QStringLiteral("X = ~(~A . ~B) = A + B"), kBlack, 9, 1, kBlack);
+        logic::printExpression(300, 260, QStringLiteral("X = ~(~A . ~B) = A + B"), colour::Black, 9, 1, colour::Black);
     } else {
         DrawOrGate(240, 213);
         line(339, 213, 12, 0);
-        nodeValue(QStringLiteral("Xeq"), 352, 208, kOutput, x);
+        nodeValue(QStringLiteral("Xeq"), 352, 208, colour::OutputLevel, x);
         label(372, 208, QStringLiteral("X"));
-        logic::printExpression(300, 260, QStringLiteral("X = ~A + ~B = ~(A . B)"), kBlack, 9, 1, kBlack);
+        logic::printExpression(300, 260, QStringLiteral("X = ~A + ~B = ~(A . B)"), colour::Black, 9, 1, colour::Black);
     }
 }
 

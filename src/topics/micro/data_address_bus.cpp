@@ -1,6 +1,7 @@
 // DataAddressBus: the microprocessor's data bus (8 bits) and address bus (16 bits).
 #include <QString>
 
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "topics/framework/topic_form.h"
 #include "values/formatters.h"
@@ -9,8 +10,6 @@
 namespace orr {
 
 namespace {
-
-constexpr long kBlack = 0, kBlue = 1, kRed = 4, kLightCyan = 11, kWhite = 15, kDarkBlue = 0x800000;
 
 class DataAddressBus : public TopicForm {
 public:
@@ -120,12 +119,12 @@ private:
     // The processor: a shadowed box with its three-line label.
     void drawCpu(double y, double height)
     {
-        boxOrLine(0, 0, y, 0, 150, height, kLightCyan, QStringLiteral("BFS"));
-        boxOrLine(0, 0, y, 0, 150, height, kBlack, QStringLiteral("B"));
+        boxOrLine(0, 0, y, 0, 150, height, colour::Cyan, QStringLiteral("BFS"));
+        boxOrLine(0, 0, y, 0, 150, height, colour::Black, QStringLiteral("B"));
         const int mid = int(y + height / 2);
-        printCentred(75, mid - 24, QStringLiteral("Microprocessor"), kDarkBlue, 10, 1);
-        printCentred(75, mid - 8, QStringLiteral("or"), kDarkBlue, 10, 1);
-        printCentred(75, mid + 8, QStringLiteral("CPU."), kDarkBlue, 10, 1);
+        printCentred(75, mid - 24, QStringLiteral("Microprocessor"), colour::Navy, 10, 1);
+        printCentred(75, mid - 8, QStringLiteral("or"), colour::Navy, 10, 1);
+        printCentred(75, mid + 8, QStringLiteral("CPU."), colour::Navy, 10, 1);
     }
 
     // Bus lines from the processor to the right, one per bit (most significant
@@ -135,38 +134,39 @@ private:
         for (int i = 0; i < bits; ++i) {
             const int bit = bits - 1 - i;
             const double y = top + i * pitch;
-            boxOrLine(12, 150, y, 0, 250, 0, kRed, QString());
+            boxOrLine(12, 150, y, 0, 250, 0, colour::Maroon, QString());
             int w = 0;
-            printAt(158, int(y - 11), prefix + QString::number(bit), kBlack, 6, w);
+            printAt(158, int(y - 11), prefix + QString::number(bit), colour::Black, 6, w);
             const bool one = (value >> bit) & 1;
-            boxOrLine(0, 402, y - 6, 0, 16, 12 / 1.28 * 1.0, one ? kRed : kWhite, QStringLiteral("BF"));
-            boxOrLine(0, 402, y - 6, 0, 16, 12 / 1.28 * 1.0, kBlack, QStringLiteral("B"));
-            printCentred(410, int(y - 6), one ? QStringLiteral("1") : QStringLiteral("0"), one ? kWhite : kBlack,
-                         7, 1);
+            boxOrLine(0, 402, y - 6, 0, 16, 12 / 1.28 * 1.0, one ? colour::Maroon : colour::White,
+                      QStringLiteral("BF"));
+            boxOrLine(0, 402, y - 6, 0, 16, 12 / 1.28 * 1.0, colour::Black, QStringLiteral("B"));
+            printCentred(410, int(y - 6), one ? QStringLiteral("1") : QStringLiteral("0"),
+                         one ? colour::White : colour::Black, 7, 1);
         }
     }
 
     void printValueLine(int x, int y, const QString& caption, const QString& value)
     {
         int w = 0;
-        printAt(x, y, caption, kBlack, 10, w);
+        printAt(x, y, caption, colour::Black, 10, w);
         int v = 0;
-        printAt(x + w + 5, y, value, kRed, 10, v, 0);
+        printAt(x + w + 5, y, value, colour::Maroon, 10, v, 0);
     }
 
     void drawDataBus()
     {
         int w = 1;
-        printAt(150, 4, QStringLiteral("Microprocessor Data Bus."), kBlue, 13, w);
+        printAt(150, 4, QStringLiteral("Microprocessor Data Bus."), colour::Navy, 13, w);
         drawCpu(60, 160);
         drawBusLines(QStringLiteral("D"), 8, dataValue, 80, 18);
         drawBrace(75, QStringLiteral("c4 f10 d50 f10 g10 d50 g10"), 128, QStringLiteral("8-bit"),
                   QStringLiteral("Data Bus."));
 
         // Reading: data flows into the processor; writing: out of it.
-        arrowLine(150, 42, 110, kBlue, false);
+        arrowLine(150, 42, 110, colour::Navy, false);
         w = 0;
-        printAt(270, 35, QStringLiteral("Data into CPU."), kBlue, 9, w);
+        printAt(270, 35, QStringLiteral("Data into CPU."), colour::Navy, 9, w);
         drawOutwardFlow(240, QStringLiteral("Data out of CPU."));
 
         printValueLine(0, 262, QStringLiteral("Data value = "), FormatNumber(dataValue, true));
@@ -176,7 +176,7 @@ private:
     void drawAddressBus()
     {
         int w = 1;
-        printAt(150, 4, QStringLiteral("Microprocessor Address Bus."), kBlue, 13, w);
+        printAt(150, 4, QStringLiteral("Microprocessor Address Bus."), colour::Navy, 13, w);
         printValueLine(0, 24, QStringLiteral("Address in decimal = "), FormatNumber(float(addressValue), true));
         printValueLine(330, 24, QStringLiteral("Hexadecimal = "), hexText(addressValue));
         drawCpu(70, 185);
@@ -191,18 +191,18 @@ private:
     {
         draw(440, top, drawString);
         int w = 1;
-        printAt(468, labelY, width, kRed, 11, w);
+        printAt(468, labelY, width, colour::Maroon, 11, w);
         w = 1;
-        printAt(468, labelY + 16, name, kRed, 11, w);
+        printAt(468, labelY + 16, name, colour::Maroon, 11, w);
     }
 
     // An arrow pointing away from the processor with its caption.
     void drawOutwardFlow(double y, const QString& caption)
     {
-        boxOrLine(0, 150, y, 0, 110, 0, kBlue, QString());
-        arrowheadRight(260, y, kBlue, 6);
+        boxOrLine(0, 150, y, 0, 110, 0, colour::Navy, QString());
+        arrowheadRight(260, y, colour::Navy, 6);
         int w = 0;
-        printAt(270, int(y - 7), caption, kBlue, 9, w);
+        printAt(270, int(y - 7), caption, colour::Navy, 9, w);
     }
 
     static QString binaryText(long value, int digits)

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "batch/batch_state.h"
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "draw/symbols.h"
 #include "topics/micro/micro_theory.h"
@@ -13,8 +14,6 @@ namespace orr::micro {
 
 namespace {
 
-constexpr long kBlack = 0, kDarkBlue = 1, kMaroon = 4, kPurple = 5, kGrey = 8, kBlue = 9, kCyan = 11,
-               kRed = 12, kYellow = 14, kWhite = 15;
 constexpr int kOffset = 50;
 
 const char* const kCaptions[4] = {"Instruction Register.", "Instruction Decoder.", "Control Signals.",
@@ -193,112 +192,113 @@ void Instructions::theoryParagraphs(int e, std::array<QString, 4>& p) { instruct
 
 void Instructions::drawRegisterAndAlu()
 {
-    text(120, 2, QStringLiteral("Instruction Register and A.L.U."), kDarkBlue, 12, true);
+    text(120, 2, QStringLiteral("Instruction Register and A.L.U."), colour::Navy, 12, true);
 
-    box(0, 30, 290, 58, kCyan, kDarkBlue);
-    text(10, 32, QStringLiteral("Program Instruction Register."), kDarkBlue, 8);
-    box(10, 50, 70, 30, kWhite, kDarkBlue);
-    text(16, 51, QStringLiteral("Operation"), kDarkBlue, 7);
-    text(33, 62, code, kRed, 10, true);
-    box(90, 50, 190, 30, kWhite, kDarkBlue);
-    text(100, 51, QStringLiteral("Operand"), kDarkBlue, 7);
-    text(140, 62, operand, kRed, 10, true);
+    box(0, 30, 290, 58, colour::Cyan, colour::Navy);
+    text(10, 32, QStringLiteral("Program Instruction Register."), colour::Navy, 8);
+    box(10, 50, 70, 30, colour::White, colour::Navy);
+    text(16, 51, QStringLiteral("Operation"), colour::Navy, 7);
+    text(33, 62, code, colour::Red, 10, true);
+    box(90, 50, 190, 30, colour::White, colour::Navy);
+    text(100, 51, QStringLiteral("Operand"), colour::Navy, 7);
+    text(140, 62, operand, colour::Red, 10, true);
 
-    box(330, 30, 190, 58, kCyan, kDarkBlue);
-    text(340, 32, QStringLiteral("Register A."), kDarkBlue, 8);
-    box(340, 50, 170, 30, kWhite, kDarkBlue);
-    text(375, 58, registerA, kRed, 10, true);
+    box(330, 30, 190, 58, colour::Cyan, colour::Navy);
+    text(340, 32, QStringLiteral("Register A."), colour::Navy, 8);
+    box(340, 50, 170, 30, colour::White, colour::Navy);
+    text(375, 58, registerA, colour::Red, 10, true);
 
     // Both operands go down into the unit; the operation code selects its function.
-    line(185, 80, 0, 52, kDarkBlue);
-    arrowheadDown(185, 132, kDarkBlue, 6);
-    line(425, 80, 0, 52, kDarkBlue);
-    arrowheadDown(425, 132, kDarkBlue, 6);
-    line(45, 80, 0, 82, kMaroon);
-    line(45, 162, 105, 0, kMaroon);
-    arrowheadRight(150, 162, kMaroon, 6);
-    text(50, 148, QStringLiteral("Op. code"), kMaroon, 7);
+    line(185, 80, 0, 52, colour::Navy);
+    arrowheadDown(185, 132, colour::Navy, 6);
+    line(425, 80, 0, 52, colour::Navy);
+    arrowheadDown(425, 132, colour::Navy, 6);
+    line(45, 80, 0, 82, colour::Maroon);
+    line(45, 162, 105, 0, colour::Maroon);
+    arrowheadRight(150, 162, colour::Maroon, 6);
+    text(50, 148, QStringLiteral("Op. code"), colour::Maroon, 7);
 
-    box(150, 132, 310, 56, kYellow, kMaroon);
-    text(200, 136, QStringLiteral("Arithmetic and Logic Unit."), kMaroon, 9, true);
-    text(240, 160, QStringLiteral("Operation = ") + QLatin1String(kOperations[codeIndex(code)]), kMaroon, 9);
+    box(150, 132, 310, 56, colour::Yellow, colour::Maroon);
+    text(200, 136, QStringLiteral("Arithmetic and Logic Unit."), colour::Maroon, 9, true);
+    text(240, 160, QStringLiteral("Operation = ") + QLatin1String(kOperations[codeIndex(code)]), colour::Maroon, 9);
 
-    line(305, 188, 0, 27, kDarkBlue);
-    arrowheadDown(305, 215, kDarkBlue, 6);
-    box(205, 215, 200, 30, kWhite, kDarkBlue);
-    text(215, 217, QStringLiteral("Result."), kDarkBlue, 7);
-    text(260, 226, result, kRed, 10, true);
+    line(305, 188, 0, 27, colour::Navy);
+    arrowheadDown(305, 215, colour::Navy, 6);
+    box(205, 215, 200, 30, colour::White, colour::Navy);
+    text(215, 217, QStringLiteral("Result."), colour::Navy, 7);
+    text(260, 226, result, colour::Red, 10, true);
 
     // The operations table with the current code marked.
-    box(478, 110, 165, 80, kWhite, kDarkBlue);
-    text(484, 112, QStringLiteral("Typical  ALU Operations."), kDarkBlue, 7, true);
+    box(478, 110, 165, 80, colour::White, colour::Navy);
+    text(484, 112, QStringLiteral("Typical  ALU Operations."), colour::Navy, 7, true);
     for (int i = 0; i < 4; ++i) {
-        const long c = i == codeIndex(code) ? kRed : kDarkBlue;
+        const long c = i == codeIndex(code) ? colour::Red : colour::Navy;
         text(515, 130 + 14 * i, QLatin1String(kCodes[i]), c, 8, i == codeIndex(code));
         text(555, 130 + 14 * i, QLatin1String(kOperations[i]), c, 8, i == codeIndex(code));
     }
 
-    text(0, 258, QStringLiteral("Example:  Register A = 00001010   Operand = 00011111"), kPurple, 8);
-    text(0, 272, QStringLiteral("AND = 00001010     OR = 00011111     XOR = 00010101     NOT = 11110101"), kPurple,
-         8);
+    text(0, 258, QStringLiteral("Example:  Register A = 00001010   Operand = 00011111"), colour::Purple, 8);
+    text(0, 272, QStringLiteral("AND = 00001010     OR = 00011111     XOR = 00010101     NOT = 11110101"),
+         colour::Purple, 8);
 }
 
 // ---- position 1: the 2-to-4 line decoder ----
 
 void Instructions::drawDecoder()
 {
-    text(150, 2, QStringLiteral("Instruction Decoder."), kDarkBlue, 12, true);
-    box(0, 90, 110, 80, kCyan, kDarkBlue);
-    text(8, 92, QStringLiteral("Operation"), kDarkBlue, 8);
-    text(8, 104, QStringLiteral("Code."), kDarkBlue, 8);
-    text(40, 130, code, kRed, 12, true);
+    text(150, 2, QStringLiteral("Instruction Decoder."), colour::Navy, 12, true);
+    box(0, 90, 110, 80, colour::Cyan, colour::Navy);
+    text(8, 92, QStringLiteral("Operation"), colour::Navy, 8);
+    text(8, 104, QStringLiteral("Code."), colour::Navy, 8);
+    text(40, 130, code, colour::Red, 12, true);
 
     for (int i = 0; i < 2; ++i) {
         const int y = 115 + 30 * i;
-        line(110, y, 90, 0, kDarkBlue);
-        arrowheadRight(200, y, kDarkBlue, 5);
-        text(150, y - 14, QStringLiteral("A") + QString::number(1 - i), kDarkBlue, 7);
-        DrawLogicBit(130, y - 6, kRed, code.at(i) == QLatin1Char('1'));
+        line(110, y, 90, 0, colour::Navy);
+        arrowheadRight(200, y, colour::Navy, 5);
+        text(150, y - 14, QStringLiteral("A") + QString::number(1 - i), colour::Navy, 7);
+        DrawLogicBit(130, y - 6, colour::Red, code.at(i) == QLatin1Char('1'));
     }
-    box(200, 70, 120, 140, kYellow, kMaroon);
-    text(215, 120, QStringLiteral("2 to 4 Line"), kMaroon, 9, true);
-    text(225, 136, QStringLiteral("Decoder."), kMaroon, 9, true);
+    box(200, 70, 120, 140, colour::Yellow, colour::Maroon);
+    text(215, 120, QStringLiteral("2 to 4 Line"), colour::Maroon, 9, true);
+    text(225, 136, QStringLiteral("Decoder."), colour::Maroon, 9, true);
 
-    box(480, 60, 150, 160, kCyan, kDarkBlue);
-    text(495, 62, QStringLiteral("Arithmetic and"), kDarkBlue, 8, true);
-    text(495, 74, QStringLiteral("Logic Unit."), kDarkBlue, 8, true);
+    box(480, 60, 150, 160, colour::Cyan, colour::Navy);
+    text(495, 62, QStringLiteral("Arithmetic and"), colour::Navy, 8, true);
+    text(495, 74, QStringLiteral("Logic Unit."), colour::Navy, 8, true);
     const int current = codeIndex(code);
     for (int i = 0; i < 4; ++i) {
         const int y = 100 + 30 * i;
         const bool on = i == current;
-        line(320, y, 160, 0, on ? kRed : kGrey, on ? 3 : 1);
-        arrowheadRight(480, y, on ? kRed : kGrey, 6);
-        text(330, y - 14, QLatin1String(kCodes[i]), on ? kRed : kGrey, 8, on);
-        text(500, y - 6, QLatin1String(kOperations[i]), on ? kRed : kDarkBlue, 9, on);
+        line(320, y, 160, 0, on ? colour::Red : colour::Grey, on ? 3 : 1);
+        arrowheadRight(480, y, on ? colour::Red : colour::Grey, 6);
+        text(330, y - 14, QLatin1String(kCodes[i]), on ? colour::Red : colour::Grey, 8, on);
+        text(500, y - 6, QLatin1String(kOperations[i]), on ? colour::Red : colour::Navy, 9, on);
     }
-    text(0, 250, QStringLiteral("Only one output line of the decoder is active for each operation code;"), kPurple,
+    text(0, 250, QStringLiteral("Only one output line of the decoder is active for each operation code;"),
+         colour::Purple, 8);
+    text(0, 264, QStringLiteral("it enables the matching function of the arithmetic and logic unit."), colour::Purple,
          8);
-    text(0, 264, QStringLiteral("it enables the matching function of the arithmetic and logic unit."), kPurple, 8);
 }
 
 // ---- position 2: control bus and clock ----
 
 void Instructions::drawControlSignals()
 {
-    text(170, 2, QStringLiteral("Control Signals."), kDarkBlue, 12, true);
-    box(0, 40, 130, 190, kCyan, kDarkBlue);
-    text(15, 110, QStringLiteral("Micro-"), kDarkBlue, 10, true);
-    text(15, 125, QStringLiteral("processor."), kDarkBlue, 10, true);
+    text(170, 2, QStringLiteral("Control Signals."), colour::Navy, 12, true);
+    box(0, 40, 130, 190, colour::Cyan, colour::Navy);
+    text(15, 110, QStringLiteral("Micro-"), colour::Navy, 10, true);
+    text(15, 125, QStringLiteral("processor."), colour::Navy, 10, true);
 
     const bool ram = !inputOutput;
-    box(440, 30, 180, 80, ram ? kYellow : kWhite, kDarkBlue);
-    text(455, 60, QStringLiteral("Random Access Memory."), kDarkBlue, 8, ram);
-    box(440, 140, 180, 80, ram ? kWhite : kYellow, kDarkBlue);
-    text(465, 170, QStringLiteral("Input/Output Port."), kDarkBlue, 8, !ram);
+    box(440, 30, 180, 80, ram ? colour::Yellow : colour::White, colour::Navy);
+    text(455, 60, QStringLiteral("Random Access Memory."), colour::Navy, 8, ram);
+    box(440, 140, 180, 80, ram ? colour::White : colour::Yellow, colour::Navy);
+    text(465, 170, QStringLiteral("Input/Output Port."), colour::Navy, 8, !ram);
 
     // Read and write go to both devices; each chip enable to one device.
-    const long rd = writing ? kGrey : kRed;
-    const long wr = writing ? kRed : kGrey;
+    const long rd = writing ? colour::Grey : colour::Red;
+    const long wr = writing ? colour::Red : colour::Grey;
     line(130, 55, 280, 0, rd, writing ? 1 : 2);
     line(410, 55, 30, 0, rd, writing ? 1 : 2);
     line(410, 55, 0, 110, rd, writing ? 1 : 2);
@@ -307,24 +307,24 @@ void Instructions::drawControlSignals()
     line(420, 80, 20, 0, wr, writing ? 2 : 1);
     line(420, 80, 0, 105, wr, writing ? 2 : 1);
     line(420, 185, 20, 0, wr, writing ? 2 : 1);
-    line(130, 100, 310, 0, ram ? kRed : kGrey, ram ? 2 : 1);
-    line(130, 205, 310, 0, ram ? kGrey : kRed, ram ? 1 : 2);
+    line(130, 100, 310, 0, ram ? colour::Red : colour::Grey, ram ? 2 : 1);
+    line(130, 205, 310, 0, ram ? colour::Grey : colour::Red, ram ? 1 : 2);
     text(145, 44, QStringLiteral("RD"), rd, 8, true);
     text(145, 69, QStringLiteral("WR"), wr, 8, true);
-    text(145, 89, QStringLiteral("CE1"), ram ? kRed : kGrey, 8, true);
-    text(145, 194, QStringLiteral("CE2"), ram ? kGrey : kRed, 8, true);
+    text(145, 89, QStringLiteral("CE1"), ram ? colour::Red : colour::Grey, 8, true);
+    text(145, 194, QStringLiteral("CE2"), ram ? colour::Grey : colour::Red, 8, true);
 
-    text(145, 236, QStringLiteral("Clock"), kDarkBlue, 8, true);
+    text(145, 236, QStringLiteral("Clock"), colour::Navy, 8, true);
     drawClock();
-    text(470, 240, QStringLiteral("Action clocked on falling"), kMaroon, 8);
-    text(470, 252, QStringLiteral("edge of waveform."), kMaroon, 8);
+    text(470, 240, QStringLiteral("Action clocked on falling"), colour::Maroon, 8);
+    text(470, 252, QStringLiteral("edge of waveform."), colour::Maroon, 8);
     drawReadWriteStatus();
 }
 
 void Instructions::drawClock()
 {
     // The lit half alternates: the high part of each cycle, then the low part.
-    boxOrLine(0, 130, 248, 0, 300, 30, kWhite, QStringLiteral("BF"));
+    boxOrLine(0, 130, 248, 0, 300, 30, colour::White, QStringLiteral("BF"));
     const QString wave = clockPhase == 0 ? QStringLiteral("c9 r25 u25 c7 r25 d25 r25")
                                          : QStringLiteral("c7 r25 u25 c9 r25 d25 r25");
     for (int i = 0; i < 4; ++i)
@@ -333,10 +333,10 @@ void Instructions::drawClock()
 
 void Instructions::drawReadWriteStatus()
 {
-    boxOrLine(0, 0, 285, 0, 440, 22, kWhite, QStringLiteral("BF"));
-    text(0, 288, writing ? QStringLiteral("Writing") : QStringLiteral("Reading"), kRed, 10, true);
+    boxOrLine(0, 0, 285, 0, 440, 22, colour::White, QStringLiteral("BF"));
+    text(0, 288, writing ? QStringLiteral("Writing") : QStringLiteral("Reading"), colour::Red, 10, true);
     text(80, 288, inputOutput ? QStringLiteral(" Input/Output Port.") : QStringLiteral("   Random Access Memory."),
-         kDarkBlue, 10, true);
+         colour::Navy, 10, true);
 }
 
 // ---- position 3: chip select ----
@@ -345,34 +345,34 @@ void Instructions::drawLegendLine(int i, bool highlighted)
 {
     const int x = i < 2 ? 155 : 365;
     const int y = i % 2 == 0 ? 8 : 23;
-    boxOrLine(0, x, y, 0, 200, 17, kWhite, QStringLiteral("BF"));
+    boxOrLine(0, x, y, 0, 200, 17, colour::White, QStringLiteral("BF"));
     const QString t = QString(QLatin1Char(kCodes[i][0])) + QStringLiteral("  ") + QLatin1Char(kCodes[i][1]) +
                       QStringLiteral(" = ") + QLatin1String(kDevices[i]);
-    text(x + 5, y + 1, t, highlighted ? kRed : kDarkBlue, 8, highlighted);
+    text(x + 5, y + 1, t, highlighted ? colour::Red : colour::Navy, 8, highlighted);
 }
 
 void Instructions::drawChipSelect()
 {
-    text(0, 4, QStringLiteral("Chip Select."), kDarkBlue, 12, true);
+    text(0, 4, QStringLiteral("Chip Select."), colour::Navy, 12, true);
     for (int i = 0; i < 4; ++i)
         drawLegendLine(i, false);
 
     // The address lines, A7 on the left.
-    text(0, 52, QStringLiteral("Address"), kDarkBlue, 8, true);
+    text(0, 52, QStringLiteral("Address"), colour::Navy, 8, true);
     for (int i = 0; i < 8; ++i) {
         const int x = 90 + 30 * i;
-        text(x - 4, 50, QStringLiteral("A") + QString::number(7 - i), kDarkBlue, 8);
-        DrawLogicBit(x, 64, kRed, address.at(i) == QLatin1Char('1'));
-        line(x + 4, 78, 0, i < 2 ? 32 : 192, i < 2 ? kMaroon : kGrey);
+        text(x - 4, 50, QStringLiteral("A") + QString::number(7 - i), colour::Navy, 8);
+        DrawLogicBit(x, 64, colour::Red, address.at(i) == QLatin1Char('1'));
+        line(x + 4, 78, 0, i < 2 ? 32 : 192, i < 2 ? colour::Maroon : colour::Grey);
     }
-    box(70, 110, 100, 110, kYellow, kMaroon);
-    text(80, 140, QStringLiteral("Chip Select"), kMaroon, 8, true);
-    text(90, 154, QStringLiteral("Decoder."), kMaroon, 8, true);
+    box(70, 110, 100, 110, colour::Yellow, colour::Maroon);
+    text(80, 140, QStringLiteral("Chip Select"), colour::Maroon, 8, true);
+    text(90, 154, QStringLiteral("Decoder."), colour::Maroon, 8, true);
 
     // The low six lines run on to every device along a common bus.
-    line(154, 270, 456, 0, kGrey);
-    line(610, 116, 0, 154, kGrey);
-    text(330, 274, QStringLiteral("A5 - A0 to every device."), kGrey, 8);
+    line(154, 270, 456, 0, colour::Grey);
+    line(610, 116, 0, 154, colour::Grey);
+    text(330, 274, QStringLiteral("A5 - A0 to every device."), colour::Grey, 8);
 
     const int selected = codeIndex(address.left(2));
     for (int i = 0; i < 4; ++i) {
@@ -380,17 +380,17 @@ void Instructions::drawChipSelect()
         const int out = 125 + 25 * i;  // decoder output
         const int route = 330 + 15 * i;
         const bool on = i == selected;
-        const long c = on ? kRed : kGrey;
-        box(400, y, 190, 34, on ? kYellow : kWhite, kDarkBlue);
-        text(412, y + 10, QLatin1String(kDevices[i]), kDarkBlue, 8, on);
+        const long c = on ? colour::Red : colour::Grey;
+        box(400, y, 190, 34, on ? colour::Yellow : colour::White, colour::Navy);
+        text(412, y + 10, QLatin1String(kDevices[i]), colour::Navy, 8, on);
         line(170, out, route - 170, 0, c, on ? 2 : 1);
         line(route, out, 0, y + 17 - out, c, on ? 2 : 1);
         line(route, y + 17, 400 - route, 0, c, on ? 2 : 1);
         text(382, y + 3, QStringLiteral("CE"), c, 6);
-        line(590, y + 26, 20, 0, kGrey);
+        line(590, y + 26, 20, 0, colour::Grey);
     }
-    text(0, 300, QStringLiteral("Example addresses:"), kPurple, 8, true);
-    text(0, 314, QStringLiteral("00110101 : 01110101 : 10110101 :11110101"), kPurple, 8);
+    text(0, 300, QStringLiteral("Example addresses:"), colour::Purple, 8, true);
+    text(0, 314, QStringLiteral("00110101 : 01110101 : 10110101 :11110101"), colour::Purple, 8);
 }
 
 // ---- timers ----

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <cmath>
 
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "topics/numbers/base_conversion.h"
 #include "values/formatters.h"
@@ -14,7 +15,6 @@ namespace orr {
 
 namespace {
 
-constexpr long kBlack = 0, kBlue = 1, kGreen = 2, kRed = 4, kGrey = 8, kDarkBlue = 0x800000;
 const QChar kDivide(0x00F7);
 const QChar kTimes(0x00D7);
 
@@ -31,10 +31,10 @@ int put(int x, int y, const QString& text, long colour, int size, bool bold = fa
 }
 
 // A caption in black followed by its value; returns where the value ends.
-int captionValue(int x, int y, const QString& caption, const QString& value, int size, long valueColour = kRed,
-                 bool valueBold = true, int valueSize = 0)
+int captionValue(int x, int y, const QString& caption, const QString& value, int size,
+                 long valueColour = colour::Maroon, bool valueBold = true, int valueSize = 0)
 {
-    const int w = put(x, y, caption, kBlack, size);
+    const int w = put(x, y, caption, colour::Black, size);
     // A caption ending in "0." runs straight on into its digits.
     const int gap = caption.endsWith(QLatin1Char('.')) ? 0 : 5;
     return x + w + gap + put(x + w + gap, y, value, valueColour, valueSize ? valueSize : size, valueBold);
@@ -210,54 +210,54 @@ void BinaryNumbers::theoryParagraphs(int e, std::array<QString, 4>& p) { binaryN
 // down by an arrow to become the next dividend.
 void BinaryNumbers::drawSimpleDecimalToBinary()
 {
-    put(0, 2, QStringLiteral("Divide decimal No. by 2 and note remainder."), kBlue, 11, true);
+    put(0, 2, QStringLiteral("Divide decimal No. by 2 and note remainder."), colour::Navy, 11, true);
     const numbers::DivisionWorking w = numbers::repeatedDivision(smallInteger);
     constexpr int top = 34, pitch = 35;
     const int rows = int(w.rows.size());
     for (int i = 0; i < rows; ++i) {
         const numbers::DivisionRow& r = w.rows[i];
         const int y = top + i * pitch;
-        put(30, y, QStringLiteral("2"), kDarkBlue, 12, true);
+        put(30, y, QStringLiteral("2"), colour::Navy, 12, true);
         // The short-division bracket: a bar down beside the dividend and a rule over it.
-        boxOrLine(11, 50, y - 2, 0, 0, 17, kDarkBlue, QString());
-        boxOrLine(11, 50, y - 2, 0, 58, 0, kDarkBlue, QString());
+        boxOrLine(11, 50, y - 2, 0, 0, 17, colour::Navy, QString());
+        boxOrLine(11, 50, y - 2, 0, 58, 0, colour::Navy, QString());
         int b = 0;
-        printRightAligned(102, y, QString::number(r.dividend), kBlack, 12, b);
-        put(114, y, QStringLiteral("="), kBlack, 12);
-        put(136, y, QString::number(r.quotient), kBlack, 12);
-        put(200, y, QStringLiteral("Remainder"), kGrey, 11);
-        put(294, y, QString::number(r.remainder), kRed, 13, true);
+        printRightAligned(102, y, QString::number(r.dividend), colour::Black, 12, b);
+        put(114, y, QStringLiteral("="), colour::Black, 12);
+        put(136, y, QString::number(r.quotient), colour::Black, 12);
+        put(200, y, QStringLiteral("Remainder"), colour::Grey, 11);
+        put(294, y, QString::number(r.remainder), colour::Maroon, 13, true);
         if (i + 1 < rows) {
             // The quotient moves down to be divided again.
             const double x1 = 150, y1 = y + 17, x2 = 94, y2 = y + pitch - 4;
-            boxOrLine(0, x1, y1, 0, x2 - x1, y2 - y1, kGreen, QString());
+            boxOrLine(0, x1, y1, 0, x2 - x1, y2 - y1, colour::Green, QString());
             const double angle = std::atan2((y2 - y1) * 1.28, x1 - x2) * 180 / M_PI;
-            rotatedArrowhead(x2, y2, angle - 22.5, kGreen, 9);
+            rotatedArrowhead(x2, y2, angle - 22.5, colour::Green, 9);
         }
     }
     const int last = top + (rows - 1) * pitch;
-    verticalArrow(325, last + 16, top - 2, kRed);
+    verticalArrow(325, last + 16, top - 2, colour::Maroon);
 
     const QString bits = w.bits.rightJustified(8, QLatin1Char('0'));
-    put(345, 52, QStringLiteral("Read binary equivalent from bottom to top."), kBlue, 9);
-    captionValue(345, 80, QStringLiteral("Binary Equivalent = "), bits, 11, kRed, true, 14);
+    put(345, 52, QStringLiteral("Read binary equivalent from bottom to top."), colour::Navy, 9);
+    captionValue(345, 80, QStringLiteral("Binary Equivalent = "), bits, 11, colour::Maroon, true, 14);
 
     // The eight places with their weights, and the sum of the weights of the ones as a check.
-    put(345, 126, QStringLiteral("Place values:"), kBlack, 9);
+    put(345, 126, QStringLiteral("Place values:"), colour::Black, 9);
     QStringList terms;
     for (int i = 0; i < 8; ++i) {
         const int x = 345 + i * 40;
         const int weight = 1 << (7 - i);
-        printCentred(x + 17, 144, QString::number(weight), kDarkBlue, 9, 0);
-        boxOrLine(0, x + 4, 160, 0, 26, 18, kBlack, QStringLiteral("B"));
+        printCentred(x + 17, 144, QString::number(weight), colour::Navy, 9, 0);
+        boxOrLine(0, x + 4, 160, 0, 26, 18, colour::Black, QStringLiteral("B"));
         const bool one = bits.at(i) == QLatin1Char('1');
-        printCentred(x + 17, 162, bits.mid(i, 1), one ? kRed : kGrey, 12, 1);
+        printCentred(x + 17, 162, bits.mid(i, 1), one ? colour::Maroon : colour::Grey, 12, 1);
         if (one)
             terms << QString::number(weight);
     }
     const QString check = (terms.isEmpty() ? QStringLiteral("0") : terms.join(QStringLiteral(" + "))) +
                           QStringLiteral(" = ") + FormatDecimal(smallInteger, true);
-    captionValue(345, 196, QStringLiteral("Check:"), check, 8, kDarkBlue, false);
+    captionValue(345, 196, QStringLiteral("Check:"), check, 8, colour::Navy, false);
 }
 
 // The division-sign rows of examples 2, 4 and 6 from row top, with the
@@ -270,14 +270,14 @@ void BinaryNumbers::drawDivisionRows(double n, int top, int maxRows)
         const int y = top + int(i) * kRowPitch;
         // Dividends right-aligned, so that the division signs stand in one column.
         int w = 0;
-        printRightAligned(40, y, QString::number(r.dividend), kBlack, 8, w);
-        put(45, y, kDivide + QStringLiteral(" 2 = ") + QString::number(r.quotient), kBlack, 8);
-        put(140, y, QStringLiteral("Remainder"), kGrey, 8);
-        put(212, y, QString::number(r.remainder), kRed, 9, true);
+        printRightAligned(40, y, QString::number(r.dividend), colour::Black, 8, w);
+        put(45, y, kDivide + QStringLiteral(" 2 = ") + QString::number(r.quotient), colour::Black, 8);
+        put(140, y, QStringLiteral("Remainder"), colour::Grey, 8);
+        put(212, y, QString::number(r.remainder), colour::Maroon, 9, true);
     }
     const int bottom = top + int(w.rows.size()) * kRowPitch;
-    verticalArrow(240, bottom, top, kRed);
-    put(252, top + (bottom - top) / 2 - 12, QStringLiteral("(Read bottom to top)"), kBlue, 8);
+    verticalArrow(240, bottom, top, colour::Maroon);
+    put(252, top + (bottom - top) / 2 - 12, QStringLiteral("(Read bottom to top)"), colour::Navy, 8);
 }
 
 // Example 2: the integer part by repeated division, the fractional part by
@@ -288,7 +288,7 @@ void BinaryNumbers::drawDecimalToBinary()
     const double whole = std::floor(x);
     captionValue(0, 2, QStringLiteral("Decimal No. = "), FormatDecimal(decimalNumber, false), 11);
 
-    put(0, 24, QStringLiteral("Divide the integer part by 2 and note each remainder."), kBlue, 9);
+    put(0, 24, QStringLiteral("Divide the integer part by 2 and note each remainder."), colour::Navy, 9);
     constexpr int intTop = 40;
     drawDivisionRows(whole, intTop, 0);
     const numbers::DivisionWorking iw = numbers::repeatedDivision(whole);
@@ -298,7 +298,7 @@ void BinaryNumbers::drawDecimalToBinary()
 
     const int fracHead = intBottom + 10;
     put(0, fracHead, QStringLiteral("Multiply the fractional part by 2, values rounded to two decimal places."),
-        kBlue, 9);
+        colour::Navy, 9);
     const int fracTop = fracHead + 16;
     int rowsThatFit = 0;
     while (fracTop + rowsThatFit * kRowPitch < kFractionStop)
@@ -308,15 +308,15 @@ void BinaryNumbers::drawDecimalToBinary()
         const numbers::DoublingRow& r = fw.rows[i];
         const int y = fracTop + int(i) * kRowPitch;
         put(10, y, numtext::fixed(r.fraction, 2) + QLatin1Char(' ') + kTimes + QStringLiteral(" 2 = ") +
-                       numtext::fixed(r.doubled, 2), kBlack, 8);
-        put(140, y, QStringLiteral("Binary"), kGrey, 8);
-        put(212, y, QString::number(r.bit), kRed, 9, true);
+                       numtext::fixed(r.doubled, 2), colour::Black, 8);
+        put(140, y, QStringLiteral("Binary"), colour::Grey, 8);
+        put(212, y, QString::number(r.bit), colour::Maroon, 9, true);
     }
     const QString fraction = fw.bits.isEmpty() ? QStringLiteral("0") : fw.bits;
     if (!fw.rows.empty()) {
         const int bottom = fracTop + int(fw.rows.size()) * kRowPitch;
-        verticalArrow(240, fracTop, bottom, kRed);
-        put(252, fracTop + (bottom - fracTop) / 2 - 12, QStringLiteral("(Read top to bottom)"), kBlue, 8);
+        verticalArrow(240, fracTop, bottom, colour::Maroon);
+        put(252, fracTop + (bottom - fracTop) / 2 - 12, QStringLiteral("(Read top to bottom)"), colour::Navy, 8);
         captionValue(resultX, fracTop + (bottom - fracTop) / 2 - 12, QStringLiteral("Fractional Part = "),
                      QLatin1Char('.') + fraction, 10);
     } else {
@@ -324,8 +324,8 @@ void BinaryNumbers::drawDecimalToBinary()
     }
 
     const QString result = fw.bits.isEmpty() ? iw.bits : iw.bits + QLatin1Char('.') + fw.bits;
-    boxOrLine(0, 0, 272, 0, 660, 0, kGrey, QString());
-    captionValue(0, 280, QStringLiteral("Binary Equivalent = "), result, 11, kRed, true, 13);
+    boxOrLine(0, 0, 272, 0, 660, 0, colour::Grey, QString());
+    captionValue(0, 280, QStringLiteral("Binary Equivalent = "), result, 11, colour::Maroon, true, 13);
 }
 
 // Examples 4 and 6: through binary, the bits grouped in threes (octal) or
@@ -335,7 +335,7 @@ void BinaryNumbers::drawDecimalToGroups(int group)
     const bool hex = group == 4;
     const numbers::GroupedConversion c = numbers::groupedConversion(decimalNumber, group);
     captionValue(0, 2, QStringLiteral("Decimal No. = "), FormatDecimal(decimalNumber, false), 11);
-    put(0, 22, QStringLiteral("Divide the integer part by 2 and note each remainder."), kBlue, 9);
+    put(0, 22, QStringLiteral("Divide the integer part by 2 and note each remainder."), colour::Navy, 9);
     constexpr int top = 38;
     drawDivisionRows(std::floor(std::fabs(double(decimalNumber))), top, 14);
     int y = top + int(c.integer.rows.size()) * kRowPitch + 10;
@@ -344,16 +344,16 @@ void BinaryNumbers::drawDecimalToGroups(int group)
     const int pitch = 16;
     const QString kind = hex ? QStringLiteral("Hex") : QStringLiteral("Oct");
     const QString name = hex ? QStringLiteral("Hexadecimal") : QStringLiteral("Octal");
-    captionValue(0, y, QStringLiteral("Integer Binary = "), c.integer.bits, size, kBlack, false);
+    captionValue(0, y, QStringLiteral("Integer Binary = "), c.integer.bits, size, colour::Black, false);
     y += pitch;
     captionValue(0, y, QStringLiteral("Integer ") + kind + QStringLiteral(" Groups = "),
-                 c.integerGroups.join(QLatin1Char(' ')), size, kDarkBlue, true);
+                 c.integerGroups.join(QLatin1Char(' ')), size, colour::Navy, true);
     y += pitch;
     captionValue(0, y, name + QStringLiteral(" (Integer part) = "), c.integerDigits, size);
     y += pitch + 6;
 
     if (c.fractionText.isEmpty())
-        put(0, y, QStringLiteral("There is no fractional part to convert."), kBlue, 8);
+        put(0, y, QStringLiteral("There is no fractional part to convert."), colour::Navy, 8);
     else
         put(0, y,
             QStringLiteral("Double the fractional part %1 until it is used up, keeping at most %2 bits "
@@ -361,22 +361,23 @@ void BinaryNumbers::drawDecimalToGroups(int group)
                 .arg(c.fractionText)
                 .arg(3 * c.fractionText.size())
                 .arg(c.fractionText.size()),
-            kBlue, 8);
+            colour::Navy, 8);
     y += pitch;
     captionValue(0, y, hex ? QStringLiteral("Fractional Binary = 0.") : QStringLiteral("Fractional Binary = "),
-                 c.fractionGroups.join(QLatin1Char(' ')), size, kDarkBlue, true);
+                 c.fractionGroups.join(QLatin1Char(' ')), size, colour::Navy, true);
     y += pitch;
-    captionValue(0, y,
-                 hex ? QStringLiteral("Hexadecimal (fractonal part) = 0.") : QStringLiteral("Octal (fractional part) = 0."),
-                 c.fractionDigits, size);
+    captionValue(
+        0, y,
+        hex ? QStringLiteral("Hexadecimal (fractonal part) = 0.") : QStringLiteral("Octal (fractional part) = 0."),
+        c.fractionDigits, size);
     y += pitch + 6;
 
     const QString result =
         c.fractionDigits.isEmpty() ? c.integerDigits : c.integerDigits + QLatin1Char('.') + c.fractionDigits;
-    captionValue(0, y, name + QStringLiteral(" Equivalent = "), result, 11, kRed, true, 13);
+    captionValue(0, y, name + QStringLiteral(" Equivalent = "), result, 11, colour::Maroon, true, 13);
     y += pitch + 4;
     captionValue(0, y, name + QStringLiteral(" string = "), result + (hex ? QLatin1Char('h') : QLatin1Char('o')),
-                 size, kDarkBlue, false);
+                 size, colour::Navy, false);
 
     drawDigitTable(530, 20, group, c.integerDigits + c.fractionDigits);
 }
@@ -387,15 +388,15 @@ void BinaryNumbers::drawDigitTable(int x, int y, int group, const QString& usedD
     const bool hex = group == 4;
     const int rows = hex ? 16 : 8;
     const int pitch = hex ? 13 : 16;
-    boxOrLine(0, x - 6, y - 4, 0, 146, 20 + rows * pitch, kGrey, QStringLiteral("B"));
-    put(x, y, QStringLiteral("Dec."), kDarkBlue, 8, true);
-    put(x + 42, y, hex ? QStringLiteral("Hex.") : QStringLiteral("Octal."), kDarkBlue, 8, true);
-    put(x + 88, y, QStringLiteral("Binary."), kDarkBlue, 8, true);
-    boxOrLine(0, x - 6, y + 14, 0, 146, 0, kGrey, QString());
+    boxOrLine(0, x - 6, y - 4, 0, 146, 20 + rows * pitch, colour::Grey, QStringLiteral("B"));
+    put(x, y, QStringLiteral("Dec."), colour::Navy, 8, true);
+    put(x + 42, y, hex ? QStringLiteral("Hex.") : QStringLiteral("Octal."), colour::Navy, 8, true);
+    put(x + 88, y, QStringLiteral("Binary."), colour::Navy, 8, true);
+    boxOrLine(0, x - 6, y + 14, 0, 146, 0, colour::Grey, QString());
     for (int i = 0; i < rows; ++i) {
         const QString row = numbers::digitTable()[i];
         const int ry = y + 18 + i * pitch;
-        const long colour = usedDigits.contains(row.at(0)) ? kRed : kBlack;
+        const long colour = usedDigits.contains(row.at(0)) ? colour::Maroon : colour::Black;
         put(x + 4, ry, QString::number(i), colour, 8);
         put(x + 50, ry, row.left(1), colour, 8, true);
         put(x + 92, ry, row.right(hex ? 4 : 3), colour, 8);
@@ -415,7 +416,7 @@ void BinaryNumbers::drawToDecimal(const QString& input, int base, int maxChars, 
     const QString shown = s.fractionText.isEmpty() ? s.integerText : s.integerText + QLatin1Char('.') + s.fractionText;
 
     captionValue(0, 2, name + QStringLiteral(" No. = "), shown, 11);
-    put(0, 22, QStringLiteral("Multiply each digit by its position weighting, then add."), kBlue, 9);
+    put(0, 22, QStringLiteral("Multiply each digit by its position weighting, then add."), colour::Navy, 9);
 
     // Columns: the integer places, the point "(.)", the fractional places.
     const int places = int(s.integerText.size());
@@ -428,53 +429,54 @@ void BinaryNumbers::drawToDecimal(const QString& input, int base, int maxChars, 
     const auto columnOf = [&](int i) { return i < places ? i : i + 1; };
 
     constexpr int rowHead = 38, rowN = 58, rowPower = 76, rowValue = 94, rowInput = 114;
-    put(0, rowHead, name + QStringLiteral(" position Weighting = ") + QString::number(base), kDarkBlue, 9);
-    put(0, rowN, QStringLiteral("n = "), kBlack, 9);
+    put(0, rowHead, name + QStringLiteral(" position Weighting = ") + QString::number(base), colour::Navy, 9);
+    put(0, rowN, QStringLiteral("n = "), colour::Black, 9);
     const QString baseText = QString::number(base);
     int labelWidth = 0;
-    printMarkedUp(0, rowPower, baseText + QStringLiteral("sup(n)"), kDarkBlue, 9, labelWidth);
-    put(0, rowValue, QStringLiteral("Weighting"), kBlack, 9);
-    put(0, rowInput, name + QStringLiteral(" input"), kBlack, 9);
+    printMarkedUp(0, rowPower, baseText + QStringLiteral("sup(n)"), colour::Navy, 9, labelWidth);
+    put(0, rowValue, QStringLiteral("Weighting"), colour::Black, 9);
+    put(0, rowInput, name + QStringLiteral(" input"), colour::Black, 9);
     const int tableWidth = columns * pitch;
-    boxOrLine(0, left, rowN - 3, 0, tableWidth, rowInput + 18 - (rowN - 3), kGrey, QStringLiteral("B"));
-    boxOrLine(0, left, rowN + 14, 0, tableWidth, 0, kGrey, QString());
-    boxOrLine(0, left, rowInput - 3, 0, tableWidth, 0, kGrey, QString());
+    boxOrLine(0, left, rowN - 3, 0, tableWidth, rowInput + 18 - (rowN - 3), colour::Grey, QStringLiteral("B"));
+    boxOrLine(0, left, rowN + 14, 0, tableWidth, 0, colour::Grey, QString());
+    boxOrLine(0, left, rowInput - 3, 0, tableWidth, 0, colour::Grey, QString());
     for (size_t i = 0; i < s.digits.size(); ++i) {
         const numbers::WeightedDigit& d = s.digits[i];
         const int cx = columnX(columnOf(int(i)));
-        printCentred(cx, rowN, QString::number(d.position), kBlack, 8, 0);
+        printCentred(cx, rowN, QString::number(d.position), colour::Black, 8, 0);
         // base to the power n, the power raised; centred by its estimated width.
         const QString power = QString::number(d.position);
         const int estimate = int(baseText.size()) * 8 + int(power.size()) * 6;
         int b = 0;
         printMarkedUp(cx - estimate / 2, rowPower, baseText + QStringLiteral("sup(") + power + QLatin1Char(')'),
-                      kDarkBlue, 9, b);
-        const QString weight = d.position >= 0 ? numtext::general(std::pow(double(base), d.position))
-                                               : QStringLiteral("1/") + numtext::general(std::pow(double(base), -d.position));
-        printCentred(cx, rowValue, weight, kBlack, weight.size() > 5 ? 6 : 8, 0);
-        printCentred(cx, rowInput, QString(d.digit), kRed, 11, 1);
+                      colour::Navy, 9, b);
+        const QString weight = d.position >= 0
+                                   ? numtext::general(std::pow(double(base), d.position))
+                                   : QStringLiteral("1/") + numtext::general(std::pow(double(base), -d.position));
+        printCentred(cx, rowValue, weight, colour::Black, weight.size() > 5 ? 6 : 8, 0);
+        printCentred(cx, rowInput, QString(d.digit), colour::Maroon, 11, 1);
     }
     if (point)
-        printCentred(columnX(places), rowInput, QStringLiteral("(.)"), kBlack, 10, 1);
+        printCentred(columnX(places), rowInput, QStringLiteral("(.)"), colour::Black, 10, 1);
 
     int y = 146;
-    put(0, y, QStringLiteral("Weighted ") + name + QStringLiteral(" Nos."), kBlack, 9);
+    put(0, y, QStringLiteral("Weighted ") + name + QStringLiteral(" Nos."), colour::Black, 9);
     y += 16;
     for (const QString& line : sumLines(s.digits, withTable ? 66 : 88)) {
-        put(10, y, line, kDarkBlue, 9);
+        put(10, y, line, colour::Navy, 9);
         y += 15;
     }
     y += 6;
-    captionValue(0, y, QStringLiteral("Added = "), decimalText(s.total()), 9, kBlack, false);
+    captionValue(0, y, QStringLiteral("Added = "), decimalText(s.total()), 9, colour::Black, false);
     y += 18;
-    captionValue(0, y, QStringLiteral("Integer part = "), decimalText(s.integerPart), 9, kBlack, false);
+    captionValue(0, y, QStringLiteral("Integer part = "), decimalText(s.integerPart), 9, colour::Black, false);
     y += 16;
-    captionValue(0, y, QStringLiteral("Fractional part = "), decimalText(s.fractionalPart), 9, kBlack, false);
+    captionValue(0, y, QStringLiteral("Fractional part = "), decimalText(s.fractionalPart), 9, colour::Black, false);
     y += 22;
-    captionValue(0, y, QStringLiteral("Decimal Equivalent = "), decimalText(s.total()), 11, kRed, true, 13);
+    captionValue(0, y, QStringLiteral("Decimal Equivalent = "), decimalText(s.total()), 11, colour::Maroon, true, 13);
 
     if (base == 16)
-        put(0, 292, QStringLiteral("Note. Very large or very small numbers will be truncated."), kGrey, 8);
+        put(0, 292, QStringLiteral("Note. Very large or very small numbers will be truncated."), colour::Grey, 8);
     if (withTable) {
         QString used;
         for (const numbers::WeightedDigit& d : s.digits)
