@@ -242,3 +242,24 @@ TEST(SequentialWindows, PulseRunsOnTheEventLoop)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SequentialWindows, EveryExampleHasTheory)
+{
+    const std::pair<const char*, int> windows[] = {
+        {"FlipFlop", 7}, {"Counters", 5}, {"ShiftRegister", 3}, {"Counting", 6}};
+    for (const auto& [name, examples] : windows)
+        for (int e = 0; e < examples; ++e) {
+            Form* f = test::openTopic(QString::fromLatin1(name), e);
+            ASSERT_NE(f, nullptr);
+            callByName(f, QStringLiteral("TheoryButton"));
+            EXPECT_FALSE(suite().theory[0].isEmpty()) << name << " " << e;
+            EXPECT_FALSE(suite().theory[1].isEmpty()) << name << " " << e;
+        }
+    test::openTopic(QStringLiteral("ShiftRegister"), 2);
+    callByName(suite().currentWindow, QStringLiteral("TheoryButton"));
+    EXPECT_TRUE(suite().theory[0].startsWith(QStringLiteral("Data is loaded as a 4-bit parallel word.")));
+}
+
+}  // namespace

@@ -87,7 +87,7 @@ void synchronousFeeds(int stages)
 
 }  // namespace
 
-Counters::Counters() : SequentialForm(QStringLiteral("Counters"), 0, 3)
+Counters::Counters() : SequentialForm(QStringLiteral("Counters"), 0, 3, countersTheory)
 {
     title = QStringLiteral("COUNTERS");
     setTopicId(84);
@@ -305,8 +305,6 @@ void Counters::drawDivideBy7()
     label(500, 250, QStringLiteral("Count = %1").arg(count), colour::Title, 10, true);
     drawClockWaveform(30, 310);
 }
-
-void Counters::theoryParagraphs(int e, std::array<QString, 4>& p) { countersTheory(e, p); }
 
 namespace {
 RegisterForm<Counters> reg(QStringLiteral("Counters"));

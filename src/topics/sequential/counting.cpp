@@ -33,7 +33,7 @@ void wire(int x, int y, int w, int h) { boxOrLine(0, x, y, 0, w, h, colour::Blac
 
 }  // namespace
 
-Counting::Counting() : SequentialForm(QStringLiteral("Counting"), 0, 3)
+Counting::Counting() : SequentialForm(QStringLiteral("Counting"), 0, 3, countingTheory)
 {
     title = QStringLiteral("COUNTING");
     setTopicId(83);
@@ -306,8 +306,6 @@ void Counting::drawCounterWaveforms(int stages, int x, int y)
     if (pulses == 0 && !clockHigh())
         label(x, y + 4, QStringLiteral("Press Clock Pulse to start."), colour::Grey, 8);
 }
-
-void Counting::theoryParagraphs(int e, std::array<QString, 4>& p) { countingTheory(e, p); }
 
 namespace {
 RegisterForm<Counting> reg(QStringLiteral("Counting"));

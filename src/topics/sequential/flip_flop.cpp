@@ -46,7 +46,7 @@ void smallSymbol(int x, int y, const QString& in, const QString& caption)
 
 }  // namespace
 
-FlipFlop::FlipFlop() : SequentialForm(QStringLiteral("FlipFlop"), 0, 3)
+FlipFlop::FlipFlop() : SequentialForm(QStringLiteral("FlipFlop"), 0, 3, flipFlopTheory)
 {
     title = QStringLiteral("FLIP FLOPS");
     setTopicId(81);
@@ -415,8 +415,6 @@ void FlipFlop::drawMasterSlave(bool jkFeedback)
     label(150, 304, QStringLiteral("J = 0 or 1 : K = 0 or 1 R,S device."), colour::Black, 8);
     drawClockWaveform(10, 305);
 }
-
-void FlipFlop::theoryParagraphs(int e, std::array<QString, 4>& p) { flipFlopTheory(e, p); }
 
 namespace {
 RegisterForm<FlipFlop> reg(QStringLiteral("FlipFlop"));

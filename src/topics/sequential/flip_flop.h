@@ -32,9 +32,6 @@ public:
 protected:
     void configureExample(int e) override;
     void drawExample(int e) override;
-    void theoryParagraphs(int e, std::array<QString, 4>& paragraphs) override;
-    QString quantityTypeFor(int, int) const override { return QString(); }
-    void takeValue(int, int, double) override {}
     void pulseEnded(int e) override;
 
 private:

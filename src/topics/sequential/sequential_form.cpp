@@ -7,8 +7,8 @@
 
 namespace orr::seq {
 
-SequentialForm::SequentialForm(const QString& name, int selectors, int triggers)
-    : TopicForm(name, selectors, triggers), pulse_(new ClockPulse(this))
+SequentialForm::SequentialForm(const QString& name, int selectors, int triggers, TheoryText theory)
+    : TopicForm(name, selectors, triggers), pulse_(new ClockPulse(this)), theory_(theory)
 {
     setDrawingFrame(50, 1.28f);
     pulse_->onRise = [this] { results(); };

@@ -12,7 +12,9 @@ namespace orr::seq {
 
 class SequentialForm : public TopicForm {
 public:
-    SequentialForm(const QString& name, int selectors, int triggers);
+    // theory fills the four paragraphs of an example.
+    using TheoryText = void (*)(int e, std::array<QString, 4>& paragraphs);
+    SequentialForm(const QString& name, int selectors, int triggers, TheoryText theory);
 
     ClockPulse* pulse() const { return pulse_; }
 
@@ -39,10 +41,15 @@ protected:
     void drawInvertedClockWaveform(int x, int y);
 
     void setDefaults() override {}
+    void theoryParagraphs(int e, std::array<QString, 4>& p) override { theory_(e, p); }
     void setToolbarFlags(SuiteState::ToolbarFlags& flags) override;
+    // Most of these windows take no entered values.
+    QString quantityTypeFor(int, int) const override { return QString(); }
+    void takeValue(int, int, double) override {}
 
 private:
     ClockPulse* pulse_ = nullptr;
+    TheoryText theory_;
 };
 
 // Two cross-coupled NAND (or NOR) gates: outputs at (x0, y0) (Q) and

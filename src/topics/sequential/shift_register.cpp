@@ -35,7 +35,7 @@ void wire(int x, int y, int w, int h, long c = colour::Black) { boxOrLine(0, x, 
 
 }  // namespace
 
-ShiftRegister::ShiftRegister() : SequentialForm(QStringLiteral("ShiftRegister"), 1, 3)
+ShiftRegister::ShiftRegister() : SequentialForm(QStringLiteral("ShiftRegister"), 1, 3, shiftRegisterTheory)
 {
     title = QStringLiteral("SHIFT REGISTERS");
     setTopicId(85);
@@ -198,8 +198,6 @@ void ShiftRegister::drawParallel()
     wire(stageX(3) + kBody, 144, 60, 0);
     label(470, 100, QStringLiteral("Right Shifted Data Out."), colour::Maroon, 8, true);
 }
-
-void ShiftRegister::theoryParagraphs(int e, std::array<QString, 4>& p) { shiftRegisterTheory(e, p); }
 
 namespace {
 RegisterForm<ShiftRegister> reg(QStringLiteral("ShiftRegister"));

@@ -25,7 +25,6 @@ public:
 protected:
     void configureExample(int e) override;
     void drawExample(int e) override;
-    void theoryParagraphs(int e, std::array<QString, 4>& paragraphs) override;
     QString quantityTypeFor(int, int) const override { return QStringLiteral("Binary No."); }
     void takeValue(int e, int index, double value) override;
     void pulseEnded(int e) override;
