@@ -268,19 +268,19 @@ void FlipFlop::drawDType()
 {
     DrawAndGate(190, 92);
     DrawAndGate(190, 188);
-    wire(20, 79, 140, 0);
+    wire(40, 79, 120, 0);
     wire(60, 79, 0, 121);
     dot(60, 79, colour::Black);
     DrawNotGateSmall(87, 200);
     wire(132, 200, 28, 0);
-    wire(20, 140, 120, 0);
+    wire(40, 140, 100, 0);
     wire(140, 104, 0, 71);
     wire(140, 104, 20, 0);
     wire(140, 175, 20, 0);
     dot(140, 140, colour::Black);
     label(0, 56, QStringLiteral("D input"), colour::Black, 8, true);
     DrawLogicBit(24, 73, colour::InputLevel, input1);
-    label(0, 146, QStringLiteral("Clock Input"), colour::Black, 8, true);
+    label(62, 122, QStringLiteral("Clock Input"), colour::Black, 8, true);
     DrawLogicBit(24, 134, colour::InputLevel, clock);
     wire(289, 92, 26, 0);
     wire(289, 188, 26, 0);

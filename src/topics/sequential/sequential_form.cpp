@@ -71,6 +71,8 @@ void drawCrossCoupledGates(bool nand, int x0, int y0)
     draw(x0, y0, QStringLiteral("c0 R100 L75 D19 M-145,+50 D18 nr20 BU75 nr20 D19 M+145,50 D19 R75"));
     dot(x0 + 25, y0, colour::Black);
     dot(x0 + 25, y0 + 100, colour::Black);
+    // The lower gate's output lead on to the feedback junction.
+    boxOrLine(0, x0 + 9, y0 + 100, 0, 16, 0, colour::Black, QString());
     if (nand) {
         DrawNandGate(x0 - 90, y0);
         DrawNandGate(x0 - 90, y0 + 100);
