@@ -37,7 +37,7 @@ bool identChar(char c) { return identStart(c) || std::isdigit(static_cast<unsign
 
 class Lexer {
 public:
-    explicit Lexer(std::string_view t) : s_(t)
+    explicit Lexer(std::string_view t, const std::function<void(int)>* progress = nullptr) : s_(t), progress_(progress)
     {
         if (s_.substr(0, 3) == "\xEF\xBB\xBF") s_.remove_prefix(3);  // a UTF-8 byte-order mark
     }
@@ -95,6 +95,7 @@ public:
                 punct(t);
             }
             toks_.push_back(std::move(t));
+            if (progress_ && *progress_ && (toks_.size() & 1023) == 0) report();
         }
         Token end;
         end.line = line_;
@@ -270,7 +271,22 @@ private:
         }
     }
 
+    // Tells the listener of the work done; a time-out it raises names the line reached.
+    void report()
+    {
+        try {
+            (*progress_)(16);
+        } catch (ScriptError& e) {
+            if (e.line == 0) {
+                e.line = line_;
+                e.column = col_;
+            }
+            throw;
+        }
+    }
+
     std::string_view s_;
+    const std::function<void(int)>* progress_ = nullptr;
     size_t i_ = 0;
     int line_ = 1, col_ = 1;
     std::vector<Token> toks_;
@@ -294,14 +310,14 @@ std::string sourceText(std::string_view text)
     return fromUtf16(units);
 }
 
-std::vector<Token> tokenize(std::string_view text)
+std::vector<Token> tokenize(std::string_view text, const std::function<void(int)>* progress)
 {
     auto b = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     if (text.size() >= 2 && ((b(0) == 0xFF && b(1) == 0xFE) || (b(0) == 0xFE && b(1) == 0xFF))) {
         std::string utf8 = sourceText(text);
-        return Lexer(utf8).run();
+        return Lexer(utf8, progress).run();
     }
-    return Lexer(text).run();
+    return Lexer(text, progress).run();
 }
 
 } // namespace orr::script

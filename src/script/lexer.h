@@ -1,5 +1,6 @@
 // Lexical analyser: program text to a list of tokens with their line and column.
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,8 @@ std::string sourceText(std::string_view text);
 
 // Splits the text; raises a ScriptError with position on an invalid character
 // or unterminated string.
-std::vector<Token> tokenize(std::string_view text);
+// or unterminated string. `progress`, when given, hears of the work done now and
+// then (it may throw to stop a very long text).
+std::vector<Token> tokenize(std::string_view text, const std::function<void(int)>* progress = nullptr);
 
 } // namespace orr::script

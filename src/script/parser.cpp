@@ -18,9 +18,8 @@ enum Level { LImp = 1, LEqv, LXor, LOr, LAnd, LNot, LCompare, LConcat, LAdd, LMo
 class Parser {
 public:
     explicit Parser(std::string_view text, const std::function<void(int)>* progress = nullptr)
-        : toks_(tokenize(text)), progress_(progress)
+        : toks_(tokenize(text, progress)), progress_(progress)
     {
-        if (progress_ && *progress_) (*progress_)(static_cast<int>(toks_.size() / 64));
     }
 
     ScriptAst script()
@@ -267,7 +266,15 @@ private:
     {
         DepthGuard g(*this);
         if (progress_ && *progress_ && ++work_ >= 64) {
-            (*progress_)(work_);
+            try {
+                (*progress_)(work_);
+            } catch (ScriptError& e) {
+                if (e.line == 0) {
+                    e.line = tok().line;
+                    e.column = tok().col;
+                }
+                throw;
+            }
             work_ = 0;
         }
         Pos pos = here();
