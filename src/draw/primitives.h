@@ -18,6 +18,9 @@ void setDrawingColour(long colour);
 void printAt(int x, int y, const QString& text, long colour, int size, int& bold, int style = 0);
 void printMarkedUp(double x, double y, const QString& text, long colour, int size, int& bold);
 void printCentred(int x, int y, const QString& text, long colour, int size, int bold, int style = 0);
+// Prints like printAt, in a face shrunk as far as the text needs to fit within
+// maxWidth units (a fixed box that would otherwise clip it).
+void printFitted(int x, int y, const QString& text, long colour, int size, int bold, double maxWidth);
 void printRightAligned(int x, int y, const QString& text, long colour, int size, int& bold);
 void printRightAlignedArial(int x, int y, const QString& text, long colour, int size, int& bold);
 void printFraction(int x, int y, int size, const QString& left, long colour, bool equals, const QString& numerator,

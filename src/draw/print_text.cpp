@@ -91,6 +91,22 @@ void printAt(int x, int y, const QString& text, long colour, int size, int& bold
     finishText(*pic, p.X + p.w - kit::textOffset());
 }
 
+void printFitted(int x, int y, const QString& text, long colour, int size, int bold, double maxWidth)
+{
+    PictureBox* pic = kit::target();
+    Placed p;
+    if (!pic || !place(*pic, x, y, text, colour, size, bold != 0, kVerdana, p))
+        return;
+    // Half a point at a time, down to half the asked size at most.
+    const double asked = size + kit::zoomRounded() + 1;
+    for (double face = asked - 0.5; p.w > maxWidth && face >= asked / 2; face -= 0.5) {
+        kit::setFont(*pic, kVerdana, face, bold != 0);
+        p.w = int(kit::widthOf(*pic, p.text) + 0.5);
+    }
+    put(*pic, p.X, p.Y, p.text);
+    finishText(*pic, p.X + p.w - kit::textOffset());
+}
+
 void printCentred(int x, int y, const QString& text, long colour, int size, int bold, int style)
 {
     PictureBox* pic = kit::target();
