@@ -29,6 +29,7 @@ enum class Panel {
     FlagI,
     FlagZ,
     FlagC,
+    InterruptVector,  // the interrupt-vector box (FFFEh, FFFFh)
 };
 using Redraws = std::vector<Panel>;
 
@@ -110,5 +111,26 @@ enum class Entry {
 };
 
 Redraws enter(CpuState& s, Entry handler, const QString& typed);
+
+// Where an instruction shows its steps while it runs. A panel redraw has a
+// side effect on the state (see settle), and some instructions change the
+// state again after it, so the redraw has to happen at its place in the
+// sequence. This base applies the side effects only (the model as tests run
+// it); the windows draw the panels as well.
+class CpuView {
+public:
+    virtual ~CpuView() = default;
+    virtual void show(CpuState& s, Panel p) { settle(s, p); }
+    // A flag cell given a text: "1" sets the flag, any other text ("0", "X") clears it.
+    virtual void setFlagCell(CpuState& s, Panel flag, const QString& text)
+    {
+        s.flag(flag) = text == QLatin1String("1") ? 1 : 0;
+    }
+    void show(CpuState& s, const Redraws& panels)
+    {
+        for (Panel p : panels)
+            show(s, p);
+    }
+};
 
 }  // namespace orr::micro

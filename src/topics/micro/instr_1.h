@@ -3,12 +3,11 @@
 // executed one at a time on the shared CPU state.
 #pragma once
 
-#include "topics/framework/topic_form.h"
-#include "topics/micro/instruction_set.h"
+#include "topics/micro/instruction_window.h"
 
 namespace orr::micro {
 
-class Instr_1 : public TopicForm {
+class Instr_1 : public InstructionWindow {
     Q_OBJECT
 public:
     Instr_1();
@@ -26,25 +25,6 @@ public:
     void LDYsub() { run(Op::LDY); }
     void STXsub() { run(Op::STX); }
     void STYsub() { run(Op::STY); }
-
-    void formLoad() override;
-    void Picture1_MouseDown(double x, double y) override;
-    void SelectButton_Click(int index) override;
-    void InputLabel_Change(int index) override;
-    void Trigger_Click(int index) override;
-
-protected:
-    void setDefaults() override {}
-    void setToolbarFlags(SuiteState::ToolbarFlags& flags) override;
-    void configureExample(int e) override;
-    void drawExample(int e) override;
-    void theoryParagraphs(int e, std::array<QString, 4>& paragraphs) override;
-    QString quantityTypeFor(int, int) const override { return QStringLiteral("HEX."); }
-    void takeValue(int, int, double) override {}
-
-private:
-    void run(Op op);
-    bool redrawing_ = false;
 };
 
 }  // namespace orr::micro

@@ -177,42 +177,60 @@ QString workedExample(int row)
     return row >= 1 && row <= 8 ? QLatin1String(texts[row - 1]) : QString();
 }
 
-const InstructionInfo& instructionInfo(int example)
+namespace {
+
+const std::array<InstructionInfo, kInstructionCount>& firstSet()
 {
-    const auto codes = [](std::initializer_list<const char*> list) {
-        std::array<QString, 8> a;
-        size_t i = 0;
-        for (const char* c : list)
-            a[i++] = QLatin1String(c);
-        return a;
-    };
     static const std::array<InstructionInfo, kInstructionCount> table = {{
         {Op::LDA, "LDA", "LDA Load the Accumulator.", "LDA. Data replaces previous", "accumulator contents.",
-         codes({"AD", "A5", "A9", "BD", "B9", "A1", "B1", "B5"})},
+         opCodeList({"AD", "A5", "A9", "BD", "B9", "A1", "B1", "B5"})},
         {Op::STA, "STA", "STA Store Accumulator in Memory.", "STA. Stores the accumulator",
-         "contents at selected address.", codes({"8D", "85", "", "9D", "99", "81", "91", "95"})},
+         "contents at selected address.", opCodeList({"8D", "85", "", "9D", "99", "81", "91", "95"})},
         {Op::ADC, "ADC", "ADC Add with Carry.", "ADC. Adds content of specified", "address to Accumulator with carry",
-         codes({"6D", "65", "69", "7D", "79", "61", "71", "75"})},
+         opCodeList({"6D", "65", "69", "7D", "79", "61", "71", "75"})},
         {Op::AND, "AND", "AND Logical AND.", "AND. Logical AND accumulator", "and specified data or address.",
-         codes({"2D", "25", "29", "3D", "39", "21", "31", "35"})},
+         opCodeList({"2D", "25", "29", "3D", "39", "21", "31", "35"})},
         {Op::ORA, "ORA", "ORA Inclusive OR with Accumulator.", "ORA. Logical OR accumulator",
-         "and specified data or address.", codes({"0D", "05", "09", "1D", "19", "01", "11", "15"})},
+         "and specified data or address.", opCodeList({"0D", "05", "09", "1D", "19", "01", "11", "15"})},
         {Op::EOR, "EOR", "EOR Exclusive OR.", "EOR. Logical Exclusive OR accum", "and specified data or address.",
-         codes({"4D", "45", "49", "5D", "59", "41", "51", "55"})},
+         opCodeList({"4D", "45", "49", "5D", "59", "41", "51", "55"})},
         {Op::CMP, "CMP", "CMP Compare Accumulator.", "CMP. Compares accumulator with", "specified data, sets flags.",
-         codes({"CD", "C5", "C9", "DD", "D9", "C1", "D1", "D5"})},
+         opCodeList({"CD", "C5", "C9", "DD", "D9", "C1", "D1", "D5"})},
         {Op::SBC, "SBC", "SBC Subtract with Carry.", "SBC. Subtracts content of specified",
-         "address from accum with borrrow.", codes({"ED", "E5", "E9", "FD", "F9", "E1", "F1", "F5"})},
+         "address from accum with borrrow.", opCodeList({"ED", "E5", "E9", "FD", "F9", "E1", "F1", "F5"})},
         {Op::LDX, "LDX", "LDX Load the X Register.", "LDX. Data replaces previous", "X Register contents.",
-         codes({"AE", "A6", "A2", "", "BE", "", "B6", ""})},
+         opCodeList({"AE", "A6", "A2", "", "BE", "", "B6", ""})},
         {Op::LDY, "LDY", "LDY Load the Y Register.", "LDY. Data replaces previous", "Y Register contents.",
-         codes({"AC", "A4", "A0", "BC", "", "", "", "B4"})},
+         opCodeList({"AC", "A4", "A0", "BC", "", "", "", "B4"})},
         {Op::STX, "STX", "STX Store X in Memory.", "STX. Stores the X Register", "contents at selected address.",
-         codes({"8E", "86", "", "", "", "", "", "96"})},
+         opCodeList({"8E", "86", "", "", "", "", "", "96"})},
         {Op::STY, "STY", "STY Store Y in Memory.", "STY. Stores the Y Register", "contents at selected address.",
-         codes({"8C", "84", "", "", "", "", "", "94"})},
+         opCodeList({"8C", "84", "", "", "", "", "", "94"})},
     }};
-    return table[size_t(example >= 0 && example < kInstructionCount ? example : 0)];
+    return table;
+}
+
+}  // namespace
+
+InstructionTable instructionTable(int set)
+{
+    if (set == 2)
+        return secondSetTable();
+    if (set == 3)
+        return thirdSetTable();
+    return {firstSet().data(), kInstructionCount};
+}
+
+const InstructionInfo& instructionInfo(int example) { return instructionTable(1).at(example); }
+
+std::array<QString, 8> opCodeList(std::initializer_list<const char*> list)
+{
+    std::array<QString, 8> a;
+    size_t i = 0;
+    for (const char* c : list)
+        if (i < a.size())
+            a[i++] = QLatin1String(c);
+    return a;
 }
 
 QString operandM(const CpuState& s)
@@ -292,8 +310,17 @@ Redraws execute(CpuState& s, Op op)
             return {};
         s.setCell(s.effectiveAddress, op == Op::STX ? s.x : s.y);
         return {Panel::Memory};
+    default: break;
     }
     return {};
+}
+
+void execute(CpuState& s, Op op, CpuView& view)
+{
+    if (int(op) <= int(Op::STY))
+        view.show(s, execute(s, op));
+    else
+        executeSecondSet(s, op, view);
 }
 
 void loadInstructionSetState(CpuState& s)

@@ -38,8 +38,15 @@ bool selectorCaptions(const QString& mnemonic, int row, const QString& operandFo
 // The worked example printed under the table for row 1..8.
 QString workedExample(int row);
 
-// The instructions of the first set, in example order.
-enum class Op { LDA, STA, ADC, AND, ORA, EOR, CMP, SBC, LDX, LDY, STX, STY };
+// The instructions of the three sets, each set in example order. The last
+// seven are the grouped examples of the third set, one per table of related
+// instructions.
+enum class Op {
+    LDA, STA, ADC, AND, ORA, EOR, CMP, SBC, LDX, LDY, STX, STY,
+    CPX, CPY, DEC, INC, ASL, LSR, ROL, ROR, BIT, JMP, JSR, NOP,
+    BRK, DEX, INX, DEY, INY, RTI,
+    Branch, ClearFlags, Push, Pull, RTS, SetFlags, Transfer,
+};
 
 struct InstructionInfo {
     Op op;
@@ -48,8 +55,24 @@ struct InstructionInfo {
     QString title1;
     QString title2;
     std::array<QString, 8> opCodes;
+    QString strip;       // worked example under the table; empty: the selected row's own
+    bool stack = false;  // the stack panel stands where the memory panel would
+    bool grouped = false;  // a table of related instructions instead of the addressing modes
+    bool vector = false;   // the interrupt-vector box is shown
 };
-const InstructionInfo& instructionInfo(int example);
+
+// The examples of instruction set 1, 2 or 3.
+struct InstructionTable {
+    const InstructionInfo* items;
+    int count;
+    const InstructionInfo& at(int example) const { return items[example >= 0 && example < count ? example : 0]; }
+};
+InstructionTable instructionTable(int set);
+InstructionTable secondSetTable();
+InstructionTable thirdSetTable();
+// Eight op codes from a list of up to eight ("" where the mode is missing).
+std::array<QString, 8> opCodeList(std::initializer_list<const char*> list);
+const InstructionInfo& instructionInfo(int example);  // of the first set
 constexpr int kInstructionCount = 12;
 
 // The operand of an instruction: the typed operand in the immediate row,
@@ -58,6 +81,11 @@ QString operandM(const CpuState& s);
 
 // Executes op in the selected row; returns the panels to redraw afterwards.
 Redraws execute(CpuState& s, Op op);
+// Executes op in the selected row, showing each step on the view as it goes
+// (any instruction of the first two sets and the third set's single ones).
+void execute(CpuState& s, Op op, CpuView& view);
+// The compare, increment, shift, rotate and jump instructions of the second set.
+void executeSecondSet(CpuState& s, Op op, CpuView& view);
 
 // Compares register r with operand m: N from the magnitude of r - m, Z when
 // equal, C when r >= m. Flag cells in the order N, Z, C.

@@ -128,6 +128,12 @@ void instructionTheory(Op op, std::array<QString, 4>& p)
             "STY has absolute and zero page forms and one indexed form, zpage, X. The zero page address plus X wraps "
             "round inside page zero.");
         break;
+    default:
+        if (int(op) <= int(Op::NOP))
+            secondSetTheory(op, p);
+        else
+            thirdSetTheory(op, p);
+        break;
     }
 }
 

@@ -10,6 +10,9 @@
 namespace orr::micro {
 
 void instructionTheory(Op op, std::array<QString, 4>& paragraphs);
+// The second set (CPX to NOP) and the third set's examples.
+void secondSetTheory(Op op, std::array<QString, 4>& paragraphs);
+void thirdSetTheory(Op op, std::array<QString, 4>& paragraphs);
 void instructionsTopicTheory(int position, std::array<QString, 4>& paragraphs);
 
 }  // namespace orr::micro

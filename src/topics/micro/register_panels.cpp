@@ -1,6 +1,7 @@
 // Register, flag, memory and stack panels; the addressing-mode table.
 #include "topics/micro/register_panels.h"
 
+#include "draw/palette.h"
 #include "draw/primitives.h"
 #include "platform/picture.h"
 #include "state/suite_state.h"
@@ -10,9 +11,6 @@
 namespace orr::micro {
 
 namespace {
-
-constexpr long kBlack = 0, kDarkBlue = 1, kGreen = 2, kMaroon = 4, kPurple = 5, kBlue = 9, kLime = 10,
-               kCyan = 11, kRed = 12, kMagenta = 13, kYellow = 14, kWhite = 15;
 
 void filledBox(double x, double y, double w, double h, long fill, long outline)
 {
@@ -51,8 +49,11 @@ void flagCell(Panel flag, const QString& t)
 {
     for (const FlagCellPlace& p : kFlagCells)
         if (p.flag == flag) {
-            filledBox(p.x, 136, p.w, 18, kMagenta, kPurple);
-            text(p.x + 5, 137, t, kCyan, 8, true);
+            // A cell sits inside the value strip: filled and outlined, with no
+            // shadow to fall across its neighbour.
+            boxOrLine(0, p.x, 136, 0, p.w, 18, colour::Magenta, QStringLiteral("BF"));
+            boxOrLine(0, p.x, 136, 0, p.w, 18, colour::Purple, QStringLiteral("B"));
+            text(p.x + 5, 137, t, colour::Cyan, 8, true);
         }
 }
 
@@ -94,29 +95,29 @@ void setFlagCell(CpuState& s, Panel flag, const QString& t)
 
 void drawProgramCounterPanel(CpuState& s)
 {
-    filledBox(260, 30, 180, 55, kRed, kPurple);
-    text(270, 33, QStringLiteral("Program Counter."), kWhite, 8);
-    text(310, 44, padHex(numberToHex(s.programCounter), 4) + QLatin1Char('h'), kWhite, 10, true);
-    text(263, 60, QStringLiteral("Decimal = ") + decimalText(s.programCounter), kWhite, 7);
-    binaryLine(263, 70, s.programCounter, 16, kWhite, 7);
+    filledBox(260, 30, 180, 55, colour::Red, colour::Purple);
+    text(270, 33, QStringLiteral("Program Counter."), colour::White, 8);
+    text(310, 44, padHex(numberToHex(s.programCounter), 4) + QLatin1Char('h'), colour::White, 10, true);
+    text(263, 60, QStringLiteral("Decimal = ") + decimalText(s.programCounter), colour::White, 7);
+    binaryLine(263, 70, s.programCounter, 16, colour::White, 7);
 }
 
 void drawMemoryPanel(CpuState& s)
 {
-    filledBox(505, 10, 110, 283, kBlue, kDarkBlue);
-    line(565, 50, 0, 240, kDarkBlue);
+    filledBox(505, 10, 110, 283, colour::Blue, colour::Navy);
+    line(565, 50, 0, 240, colour::Navy);
     for (int y = 50; y <= 281; y += 11)
-        line(505, y, 105, 0, kDarkBlue);
-    text(515, 12, QStringLiteral("Random Access"), kWhite, 8);
-    text(533, 22, QStringLiteral("Memory."), kWhite, 8);
-    text(510, 36, QStringLiteral("Address."), kWhite, 8);
-    text(565, 36, QStringLiteral("Content."), kWhite, 8);
+        line(505, y, 105, 0, colour::Navy);
+    text(515, 12, QStringLiteral("Random Access"), colour::White, 8);
+    text(533, 22, QStringLiteral("Memory."), colour::White, 8);
+    text(510, 36, QStringLiteral("Address."), colour::White, 8);
+    printFitted(565, 36, QStringLiteral("Content."), colour::White, 8, 0, 615 - 565 - 3);
     const int64_t ea = s.effectiveAddress;
     const int64_t first = ea - (ea < 16 ? ea : 10);
     for (int row = 0; row < 22; ++row) {
         const int y = 50 + 11 * row;
         const int64_t a = first + row;
-        const long colour = a == ea ? kYellow : kCyan;
+        const long colour = a == ea ? colour::Yellow : colour::Cyan;
         text(520, y, padHex(numberToHex(a), 4), colour, 8);
         if (s.inRange(a))
             text(570, y, (QStringLiteral("00") + s.trimCell(a)).right(2) + QLatin1Char('h'), colour, 8);
@@ -128,12 +129,12 @@ void drawAccumulatorPanel(CpuState& s)
     settleAccumulator(s);
     drawFlagCell(s, Panel::FlagC);
     drawFlagCell(s, Panel::FlagZ);
-    filledBox(30, 23, 180, 55, kYellow, kMaroon);
+    filledBox(30, 23, 180, 55, colour::Yellow, colour::Maroon);
     const int32_t v = hexToNumber(s.a);
-    text(40, 26, QStringLiteral("Accumulator."), kMaroon, 8);
-    text(80, 37, s.a + QLatin1Char('h'), kMaroon, 10, true);
-    text(40, 53, QStringLiteral("Decimal = ") + decimalText(v), kMaroon, 8);
-    binaryLine(40, 63, v, 8, kMaroon, 8);
+    text(40, 26, QStringLiteral("Accumulator."), colour::Maroon, 8);
+    text(80, 37, s.a + QLatin1Char('h'), colour::Maroon, 10, true);
+    text(40, 53, QStringLiteral("Decimal = ") + decimalText(v), colour::Maroon, 8);
+    binaryLine(40, 63, v, 8, colour::Maroon, 8);
     drawFlagCell(s, Panel::FlagV);
     drawFlagCell(s, Panel::FlagN);
 }
@@ -141,7 +142,7 @@ void drawAccumulatorPanel(CpuState& s)
 void drawXRegisterPanel(CpuState& s)
 {
     settleX(s);
-    indexPanel(s.x, 82, kCyan, kRed, QStringLiteral("X Index Register."));
+    indexPanel(s.x, 82, colour::Cyan, colour::Red, QStringLiteral("X Index Register."));
     drawFlagCell(s, Panel::FlagZ);
     drawFlagCell(s, Panel::FlagN);
 }
@@ -149,7 +150,7 @@ void drawXRegisterPanel(CpuState& s)
 void drawYRegisterPanel(CpuState& s)
 {
     settleY(s);
-    indexPanel(s.y, 141, kLime, kGreen, QStringLiteral("Y Index Register."));
+    indexPanel(s.y, 141, colour::Lime, colour::Green, QStringLiteral("Y Index Register."));
     drawFlagCell(s, Panel::FlagZ);
     drawFlagCell(s, Panel::FlagN);
 }
@@ -158,28 +159,28 @@ void drawStackPointerPanel(CpuState& s)
 {
     const QString sp = (QStringLiteral("00") + numberToHex(s.stackPointer - 1)).right(2);
     const int32_t v = hexToNumber(sp);
-    filledBox(463, 3, 160, 55, kWhite, kDarkBlue);
-    text(473, 6, QStringLiteral("Stack Pointer."), kDarkBlue, 8);
-    text(513, 17, sp + QLatin1Char('h'), kDarkBlue, 10, true);
-    text(473, 33, QStringLiteral("Decimal = ") + decimalText(v), kDarkBlue, 8);
-    text(473, 43, QStringLiteral("Binary = ") + numberToBinary(v, 8), kDarkBlue, 8);
+    filledBox(463, 3, 160, 55, colour::White, colour::Navy);
+    text(473, 6, QStringLiteral("Stack Pointer."), colour::Navy, 8);
+    text(513, 17, sp + QLatin1Char('h'), colour::Navy, 10, true);
+    text(473, 33, QStringLiteral("Decimal = ") + decimalText(v), colour::Navy, 8);
+    text(473, 43, QStringLiteral("Binary = ") + numberToBinary(v, 8), colour::Navy, 8);
 }
 
 void drawStackPanel(CpuState& s)
 {
     drawStackPointerPanel(s);
-    filledBox(505, 110, 110, 172, kRed, kMaroon);
-    line(565, 150, 0, 130, kMaroon);
+    filledBox(505, 110, 110, 172, colour::Red, colour::Maroon);
+    line(565, 150, 0, 130, colour::Maroon);
     for (int y = 150; y <= 271; y += 11)
-        line(505, y, 110, 0, kMaroon);
-    text(520, 112, QStringLiteral("Microprocessor"), kWhite, 8);
-    text(548, 124, QStringLiteral("Stack."), kWhite, 8);
-    text(510, 136, QStringLiteral("Address."), kWhite, 8);
-    text(565, 136, QStringLiteral("Content."), kWhite, 8);
+        line(505, y, 110, 0, colour::Maroon);
+    text(520, 112, QStringLiteral("Microprocessor"), colour::White, 8);
+    text(548, 124, QStringLiteral("Stack."), colour::White, 8);
+    text(510, 136, QStringLiteral("Address."), colour::White, 8);
+    printFitted(565, 136, QStringLiteral("Content."), colour::White, 8, 0, 615 - 565 - 3);
     for (int k = -3; k <= 8; ++k) {
         const int y = 150 + 11 * (k + 3);
         const int64_t a = int64_t(s.stackPointer) + k;
-        const long colour = k == 0 ? kYellow : kCyan;
+        const long colour = k == 0 ? colour::Yellow : colour::Cyan;
         text(520, y, padHex(numberToHex(a), 4), colour, 8);
         if (s.inRange(a))
             text(570, y, (QStringLiteral("00") + s.trimCell(a)).right(2) + QLatin1Char('h'), colour, 8);
@@ -188,18 +189,18 @@ void drawStackPanel(CpuState& s)
 
 void drawStatusRegisterPanel(CpuState& s)
 {
-    filledBox(260, 100, 180, 60, kMagenta, kPurple);
-    text(270, 102, QStringLiteral("Status Register."), kPurple, 8);
+    filledBox(260, 100, 180, 60, colour::Magenta, colour::Purple);
+    text(270, 102, QStringLiteral("Status Register."), colour::Purple, 8);
     for (int top : {116, 136}) {
-        filledBox(268, top, 163, 18, kMagenta, kPurple);
+        filledBox(268, top, 163, 18, colour::Magenta, colour::Purple);
         for (int x = 288; x <= 408; x += 20)
-            line(x, top, 0, 18, kPurple);
+            line(x, top, 0, 18, colour::Purple);
     }
     static const char* const letters[8] = {"N", "V", "_", "B", "D", "I", "Z", "C"};
     static const int xs[8] = {272, 292, 312, 332, 352, 376, 392, 413};
     for (int i = 0; i < 8; ++i)
-        text(xs[i], 117, QLatin1String(letters[i]), kYellow, 8, true);
-    text(313, 137, QStringLiteral("0"), kPurple, 8, true);
+        text(xs[i], 117, QLatin1String(letters[i]), colour::Yellow, 8, true);
+    text(313, 137, QStringLiteral("0"), colour::Purple, 8, true);
     for (const FlagCellPlace& p : kFlagCells)
         drawFlagCell(s, p.flag);
 }
@@ -225,6 +226,7 @@ void drawPanel(CpuState& s, Panel p)
     case Panel::StackPointer: drawStackPointerPanel(s); break;
     case Panel::Stack: drawStackPanel(s); break;
     case Panel::Status: drawStatusRegisterPanel(s); break;
+    case Panel::InterruptVector: drawInterruptVector(); break;
     default: drawFlagCell(s, p); break;
     }
 }
@@ -235,46 +237,85 @@ void drawPanels(CpuState& s, const Redraws& panels)
         drawPanel(s, p);
 }
 
-void showWorkedExample(int row)
+void showWorkedExample(int row) { showStrip(workedExample(row)); }
+
+void printTitleLines(const QString& title1, const QString& title2)
 {
-    boxOrLine(0, 5, 305, -1, 640, 334, kWhite, QStringLiteral("BF"));
-    text(6, 305, workedExample(row), kDarkBlue, 8);
+    // The box is 230 wide from x = 225: a line too long for it gets a smaller face.
+    printFitted(230, 167, title1, colour::White, 8, 0, 455 - 230 - 3);
+    printFitted(264, 177, title2, colour::White, 8, 0, 455 - 264 - 3);
 }
 
+void drawTableFrame()
+{
+    filledBox(30, 200, 420, 100, colour::Purple, colour::Yellow);
+    line(30, 215, 420, 0, colour::Yellow);
+    printFitted(40, 202, QStringLiteral("Mnemonic     OP Code (Byte 1)      Byte 2.      Byte 3.       Address Mode"),
+                colour::Yellow, 8, 0, 450 - 40 - 4);
+}
+
+void highlightTableRow(int row)
+{
+    // The bar is drawn inverted over the row so that its text stays readable.
+    if (PictureBox* pic = suite().currentPicture) {
+        pic->drawMode = DrawMode::NotXorPen;
+        boxOrLine(0, 32, 208 + 10 * row, 0, 417, 10, colour::Magenta, QStringLiteral("BF"));
+        pic->drawMode = DrawMode::Copy;
+    }
+}
+
+void showStrip(const QString& t)
+{
+    boxOrLine(0, 5, 305, -1, 640, 334, colour::White, QStringLiteral("BF"));
+    if (!t.isEmpty())
+        text(6, 305, t, colour::Navy, 8);
+}
+
+void drawInterruptVector()
+{
+    filledBox(475, 283, 110, 33, colour::Olive, colour::Navy);
+    text(480, 286, QStringLiteral("Interrupt Addr."), colour::White, 8);
+    printFitted(480, 300, QStringLiteral("FFFE = 40h  FFFF = 1Fh"), colour::Yellow, 8, 0, 100);
+}
+
+void replaceMemoryByStack(CpuState& s)
+{
+    // The memory panel's place (with its shadow) is cleared first.
+    boxOrLine(0, 503, 10, 0, 117, 287, colour::White, QStringLiteral("BF"));
+    drawStackPanel(s);
+}
+
+void PanelView::show(CpuState& s, Panel p) { drawPanel(s, p); }
+
+void PanelView::setFlagCell(CpuState& s, Panel flag, const QString& t) { micro::setFlagCell(s, flag, t); }
+
 int showAddressingModeTable(CpuState& s, TopicForm& window, const QString& title1, const QString& title2,
-                            const std::array<QString, 8>& opCodes)
+                            const std::array<QString, 8>& opCodes, const QString& strip)
 {
     drawMemoryPanel(s);
-    filledBox(225, 165, 230, 25, kBlack, kWhite);
-    text(230, 167, title1, kWhite, 8);
-    text(264, 177, title2, kWhite, 8);
+    filledBox(225, 165, 230, 25, colour::Black, colour::White);
+    printTitleLines(title1, title2);
 
     const ModeTable table = buildModeTable(title1, opCodes);
-    filledBox(30, 200, 420, 100, kPurple, kYellow);
-    line(30, 215, 420, 0, kYellow);
-    text(40, 202,
-         QStringLiteral("Mnemonic     OP Code (Byte 1)      Byte 2.      Byte 3.       Address Mode"), kYellow, 8);
+    drawTableFrame();
     for (int i = 0; i < 8; ++i) {
         const ModeRow& r = table[size_t(i)];
         const int y = 217 + 10 * i;
-        text(40, y, r.mnemonic, kYellow, 8);
-        text(70, y, r.operandForm, kYellow, 8);
-        text(150, y, r.opCode, kYellow, 8);
-        text(235, y, r.byte2, kYellow, 8);
-        text(295, y, r.byte3, kYellow, 8);
-        text(370, y, r.modeName, kYellow, 8);
+        text(40, y, r.mnemonic, colour::Yellow, 8);
+        text(70, y, r.operandForm, colour::Yellow, 8);
+        text(150, y, r.opCode, colour::Yellow, 8);
+        text(235, y, r.byte2, colour::Yellow, 8);
+        text(295, y, r.byte3, colour::Yellow, 8);
+        text(370, y, r.modeName, colour::Yellow, 8);
     }
 
     s.selectedRow = selectAvailableRow(table, s.selectedRow);
     const int row = s.selectedRow;
-    showWorkedExample(row);
-
-    // The bar is drawn inverted over the row so that its text stays readable.
-    if (PictureBox* pic = suite().currentPicture) {
-        pic->drawMode = DrawMode::NotXorPen;
-        boxOrLine(0, 32, 208 + 10 * row, 0, 417, 10, kMagenta, QStringLiteral("BF"));
-        pic->drawMode = DrawMode::Copy;
-    }
+    if (strip.isNull())
+        showWorkedExample(row);
+    else
+        showStrip(strip);
+    highlightTableRow(row);
 
     std::array<QString, 3> captions;
     for (int i = 0; i < 3 && i < int(window.SelectButton.size()); ++i)

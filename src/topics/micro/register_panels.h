@@ -52,10 +52,31 @@ void drawPanel(CpuState& s, Panel p);
 void drawPanels(CpuState& s, const Redraws& panels);
 
 void showWorkedExample(int row);
-// Memory panel, title box, table, highlight and worked example; configures
-// selectors 0..2 of the window; returns (and stores) the selected row.
+// The strip under the table with a text of its own (an empty text: the bare strip).
+void showStrip(const QString& text);
+// Memory panel, title box, table, highlight and worked example (the row's
+// own, or strip when one is given); configures selectors 0..2 of the
+// window; returns (and stores) the selected row.
 int showAddressingModeTable(CpuState& s, TopicForm& window, const QString& title1, const QString& title2,
-                            const std::array<QString, 8>& opCodes);
+                            const std::array<QString, 8>& opCodes, const QString& strip = QString());
+// Parts of the table for windows that fill it with rows of their own: the two
+// title lines in their box, the frame with its heading, the inverted bar over
+// row 1..8.
+void printTitleLines(const QString& title1, const QString& title2);
+void drawTableFrame();
+void highlightTableRow(int row);
+// The interrupt-vector box under the stack: FFFEh and FFFFh hold 40h and 1Fh.
+void drawInterruptVector();
+// Clears the memory panel's place and draws the stack panel there.
+void replaceMemoryByStack(CpuState& s);
+
+// Shows each step of an instruction by drawing the panel on the current picture.
+class PanelView : public CpuView {
+public:
+    void show(CpuState& s, Panel p) override;
+    void setFlagCell(CpuState& s, Panel flag, const QString& text) override;
+    using CpuView::show;
+};
 // Sets the captions of SelectButton 0..2, the selector count, and lays out
 // the selectors that have captions (with any further fixed selectors).
 void configureSelectors(CpuState& s, TopicForm& window, const std::array<QString, 3>& captions);
