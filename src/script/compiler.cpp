@@ -518,7 +518,7 @@ private:
             case Sym::Method:
                 emit(Op::LoadL, pos, scope_->proc->meSlot);
                 valueCode();
-                emit(Op::SetMember, pos, nameConst(target.name), 0, 1 | (isSet ? 2 : 0));
+                emitMember(Op::SetMember, pos, target, 0, 1 | (isSet ? 2 : 0));
                 return;
             default: fail(ErrIllegalAssign, target.pos, shown(target));
             }
@@ -529,7 +529,7 @@ private:
                 emit(Op::LoadL, pos, scope_->proc->meSlot);
                 for (const ExprPtr& a : target.args) argValue(a.get());
                 valueCode();
-                emit(Op::SetMember, pos, nameConst(target.base->name), argCount(target.args, pos), 1 | (isSet ? 2 : 0));
+                emitMember(Op::SetMember, pos, *target.base, argCount(target.args, pos), 1 | (isSet ? 2 : 0));
                 return;
             }
             if (s.kind != Sym::Local && s.kind != Sym::RefParam && s.kind != Sym::Global)
@@ -546,14 +546,14 @@ private:
         if (target.kind == ExprKind::Member) {
             expr(*target.base);
             valueCode();
-            emit(Op::SetMember, pos, nameConst(target.name), 0, memberFlags(*target.base) | (isSet ? 2 : 0));
+            emitMember(Op::SetMember, pos, target, 0, memberFlags(*target.base) | (isSet ? 2 : 0));
             return;
         }
         if (target.kind == ExprKind::Call && target.base->kind == ExprKind::Member) {
             expr(*target.base->base);
             for (const ExprPtr& a : target.args) argValue(a.get());
             valueCode();
-            emit(Op::SetMember, pos, nameConst(target.base->name), argCount(target.args, pos),
+            emitMember(Op::SetMember, pos, *target.base, argCount(target.args, pos),
                  memberFlags(*target.base->base) | (isSet ? 2 : 0));
             return;
         }
@@ -561,6 +561,12 @@ private:
     }
 
     static std::string shown(const Expr& e) { return e.written.empty() ? e.name : e.written; }
+    // A member call or assignment: a = the member's name, b = its spelling for messages.
+    void emitMember(Op op, Pos pos, const Expr& member, int argc, int flags)
+    {
+        int i = emit(op, pos, nameConst(member.name), argc, flags);
+        scope_->chunk->code[static_cast<size_t>(i)].b = nameConst(shown(member));
+    }
     // Whether an expression can give an object, which a plain assignment replaces by its default value.
     static bool mayBeObject(const Expr& e)
     {
@@ -650,7 +656,7 @@ private:
             case Sym::Method:
                 emit(Op::LoadL, pos, scope_->proc->meSlot);
                 for (const ExprPtr& a : args) argValue(a.get());
-                emit(Op::CallMember, pos, nameConst(name), n, 1);
+                emitMember(Op::CallMember, pos, callee, n, 1);
                 if (drop) emit(Op::Pop, pos);
                 return;
             case Sym::Class:
@@ -666,7 +672,7 @@ private:
         if (callee.kind == ExprKind::Member) {
             expr(*callee.base);
             for (const ExprPtr& a : args) argValue(a.get());
-            emit(Op::CallMember, pos, nameConst(callee.name), n, memberFlags(*callee.base));
+            emitMember(Op::CallMember, pos, callee, n, memberFlags(*callee.base));
             if (drop) emit(Op::Pop, pos);
             return;
         }
@@ -1028,7 +1034,7 @@ private:
         case ExprKind::Call: call(*e.base, e.args, false, e.pos); return;
         case ExprKind::Member:
             expr(*e.base);
-            emit(Op::CallMember, e.pos, nameConst(e.name), 0, memberFlags(*e.base));
+            emitMember(Op::CallMember, e.pos, e, 0, memberFlags(*e.base));
             return;
         case ExprKind::Binary: break;
         }

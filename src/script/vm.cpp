@@ -200,7 +200,36 @@ void append(Variant& v, Variant&& x)
 // obj.name(args) with the object below the arguments; the result takes the
 // object's place. Returns the new top of the stack. Kept out of the
 // interpreter's loop, which stays small that way.
-[[gnu::noinline]] Variant* callMember(Variant* sp, int argc, const std::string& name, bool inside)
+// An unknown member is reported with the name as the program spelt it.
+[[noreturn]] void renameMember(ScriptError& e, const std::string& name, const std::string& written)
+{
+    if (e.number == ErrNoSuchMember && e.description == errorDescription(ErrNoSuchMember) + ": '" + name + "'")
+        e.description = errorDescription(ErrNoSuchMember) + ": '" + written + "'";
+    throw;
+}
+
+Variant* callMemberNamed(Variant* sp, int argc, const std::string& name, bool inside);
+Variant* setMemberNamed(Variant* sp, int argc, const std::string& name, int flags);
+
+[[gnu::noinline]] Variant* callMember(Variant* sp, int argc, const std::string& name, bool inside, const std::string& written)
+{
+    try {
+        return callMemberNamed(sp, argc, name, inside);
+    } catch (ScriptError& e) {
+        renameMember(e, name, written);
+    }
+}
+
+[[gnu::noinline]] Variant* setMember(Variant* sp, int argc, const std::string& name, int flags, const std::string& written)
+{
+    try {
+        return setMemberNamed(sp, argc, name, flags);
+    } catch (ScriptError& e) {
+        renameMember(e, name, written);
+    }
+}
+
+Variant* callMemberNamed(Variant* sp, int argc, const std::string& name, bool inside)
 {
     Variant& target = sp[-argc - 1];
     if (!target.isObject()) raise(ErrObjectRequired);
@@ -224,7 +253,7 @@ void append(Variant& v, Variant&& x)
 
 // obj.name(args) = value with object, arguments and value on the stack; flags:
 // 1 inside the class, 2 a Set. Returns the new top of the stack.
-[[gnu::noinline]] Variant* setMember(Variant* sp, int argc, const std::string& name, int flags)
+Variant* setMemberNamed(Variant* sp, int argc, const std::string& name, int flags)
 {
     Variant& target = sp[-argc - 2];
     if (!target.isObject()) raise(ErrObjectRequired);
@@ -486,12 +515,12 @@ Variant Engine::interpret(size_t entry)
                 case Op::CallMember:
                     sp_ = sp;
                     f->pc = pc;
-                    sp = callMember(sp, in.y, K[in.a].rawString(), in.x & 1);
+                    sp = callMember(sp, in.y, K[in.a].rawString(), in.x & 1, K[in.b].rawString());
                     break;
                 case Op::SetMember:
                     sp_ = sp;
                     f->pc = pc;
-                    sp = setMember(sp, in.y, K[in.a].rawString(), in.x);
+                    sp = setMember(sp, in.y, K[in.a].rawString(), in.x, K[in.b].rawString());
                     break;
                 case Op::Index: {
                     int argc = in.y;

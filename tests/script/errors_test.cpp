@@ -176,6 +176,12 @@ TEST_F(ScriptTest, MessagesNameThingsAsWritten)
     } catch (const ScriptError& e) {
         EXPECT_EQ(e.description, "Type mismatch: 'UndefinedFunc'");
     }
+    try {
+        engine.addCode("Class Box\nEnd Class\nSet b = New Box\nb.SetSize 3");
+        FAIL();
+    } catch (const ScriptError& e) {
+        EXPECT_EQ(e.description, "Object doesn't support this property or method: 'SetSize'");
+    }
 }
 
 TEST_F(ScriptTest, EvalReportsSyntaxErrors)
