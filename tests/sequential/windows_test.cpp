@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <cmath>
 
 #include "suite_fixture.h"
 #include "topics/sequential/counters.h"
@@ -260,6 +261,55 @@ TEST(SequentialWindows, EveryExampleHasTheory)
     test::openTopic(QStringLiteral("ShiftRegister"), 2);
     callByName(suite().currentWindow, QStringLiteral("TheoryButton"));
     EXPECT_TRUE(suite().theory[0].startsWith(QStringLiteral("Data is loaded as a 4-bit parallel word.")));
+}
+
+}  // namespace
+
+namespace {
+
+// The text printed at design position (x, y) of a window drawn with offset 50
+// and scale 1.28, or "" when none is there.
+QString textAtDesign(const PictureBox* pic, int x, int y)
+{
+    QString found;
+    for (const PrintedText& t : pic->printedTexts())
+        if (std::abs(t.x - (x + 50)) < 0.6 && std::abs(t.y - y * 1.28) < 0.6)
+            found = t.text;
+    return found;
+}
+
+TEST(SequentialWindows, ParallelInputsShowTheWordOnce)
+{
+    auto* w = fresh<ShiftRegister>("ShiftRegister", 2);
+    const auto inputs = [w] {
+        QString s;
+        for (int k = 0; k < 4; ++k)
+            s += textAtDesign(w->Picture1, 70 + 140 * k - 66, 72);
+        return s;
+    };
+    EXPECT_EQ(inputs(), QStringLiteral("1011"));  // waiting to be loaded
+    press(w, "p", 0);
+    EXPECT_EQ(inputs(), QStringLiteral("0000"));
+    w->parallelWord = 110;
+    w->results();
+    EXPECT_EQ(inputs(), QStringLiteral("0110"));  // the new word, once
+    w->results();
+    EXPECT_EQ(inputs(), QStringLiteral("0000"));
+}
+
+TEST(SequentialWindows, MasterFollowsOnlyWhileTheClockIsHigh)
+{
+    auto* w = fresh<FlipFlop>("FlipFlop", 5);
+    w->Trigger[0]->click();  // S = 1
+    w->Trigger[2]->click();
+    w->pulse()->Timer1_Timer();
+    // High: the picture shows the master set, but nothing is stored yet.
+    EXPECT_EQ(textAtDesign(w->Picture1, 225 + 90, 68), QStringLiteral("1"));
+    EXPECT_FALSE(w->masterSlave.slave.q);
+    // Dropped mid-pulse: the stored state is untouched and the clock is low again.
+    w->formDeactivate();
+    EXPECT_FALSE(w->masterSlave.master.q);
+    EXPECT_EQ(textAtDesign(w->Picture1, 225 + 90, 68), QStringLiteral("0"));
 }
 
 }  // namespace
