@@ -116,7 +116,7 @@ void Instr_3::IntAddr()
 void Instr_3::RTIsub()
 {
     PanelFrame frame(Picture1, kOffset, kScale);
-    PanelView view;
+    PanelView view(instruction().stack, instruction().vector);
     rtiFromStack(cpu(), view);
 }
 
@@ -143,14 +143,14 @@ QString Instr_3::quantityTypeFor(int, int index) const
 
 void Instr_3::enterValue(int index, const QString& typed)
 {
-    PanelView view;
+    PanelView view(instruction().stack, instruction().vector);
     enterThirdSet(cpu(), instruction().op, index, typed, view);
 }
 
 void Instr_3::Trigger_Click(int index)
 {
     PanelFrame frame(Picture1, kOffset, kScale);
-    PanelView view;
+    PanelView view(instruction().stack, instruction().vector);
     if (index == 0)
         executeThirdSet(cpu(), instruction().op, view, pcSelectable_);
     else

@@ -180,7 +180,7 @@ void InstructionWindow::enterValue(int index, const QString& typed)
     } else if (index == 4) {
         panels = enter(s, Entry::SetAddressContents, typed);
     }
-    PanelView view;
+    PanelView view(instruction().stack, instruction().vector);
     view.show(s, panels);
 }
 
@@ -198,7 +198,7 @@ void InstructionWindow::Trigger_Click(int) { run(instruction().op); }
 void InstructionWindow::run(Op op)
 {
     PanelFrame frame(Picture1, kOffset, kScale);
-    PanelView view;
+    PanelView view(instruction().stack, instruction().vector);
     execute(cpu(), op, view);
 }
 

@@ -285,7 +285,17 @@ void replaceMemoryByStack(CpuState& s)
     drawStackPanel(s);
 }
 
-void PanelView::show(CpuState& s, Panel p) { drawPanel(s, p); }
+void PanelView::show(CpuState& s, Panel p)
+{
+    if (stack_ && p == Panel::Memory) {
+        settle(s, p);
+        replaceMemoryByStack(s);
+        if (vector_)
+            drawInterruptVector();
+    } else {
+        drawPanel(s, p);
+    }
+}
 
 void PanelView::setFlagCell(CpuState& s, Panel flag, const QString& t) { micro::setFlagCell(s, flag, t); }
 

@@ -71,11 +71,21 @@ void drawInterruptVector();
 void replaceMemoryByStack(CpuState& s);
 
 // Shows each step of an instruction by drawing the panel on the current picture.
+// In a window whose stack stands in the memory panel's place, a memory redraw
+// draws the stack there instead, so the display stays one stack.
 class PanelView : public CpuView {
 public:
+    explicit PanelView(bool stackInPlaceOfMemory = false, bool vectorBox = false)
+        : stack_(stackInPlaceOfMemory), vector_(vectorBox)
+    {
+    }
     void show(CpuState& s, Panel p) override;
     void setFlagCell(CpuState& s, Panel flag, const QString& text) override;
     using CpuView::show;
+
+private:
+    bool stack_;
+    bool vector_;  // the interrupt-vector box under the stack is drawn again with it
 };
 // Sets the captions of SelectButton 0..2, the selector count, and lays out
 // the selectors that have captions (with any further fixed selectors).
