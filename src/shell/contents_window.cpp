@@ -275,6 +275,8 @@ ComputingTreeIndex::ComputingTreeIndex() : Form(QStringLiteral("ComputingTreeInd
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
+    // Every row is one line of text: the views need not measure each item.
+    TreeView1->setUniformRowHeights(true);
 
     Label1 = new Label(this, QStringLiteral("Label1"));
     Label1->setText(QStringLiteral("Search"));
@@ -282,6 +284,7 @@ ComputingTreeIndex::ComputingTreeIndex() : Form(QStringLiteral("ComputingTreeInd
     Text1->setObjectName(QStringLiteral("Text1"));
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
+    List1->setUniformItemSizes(true);
 
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(Label1);
@@ -348,10 +351,14 @@ void ComputingTreeIndex::buildTree()
             if (qstrcmp(kRoots[i].key, t.root) == 0)
                 root = roots[i];
         QTreeWidgetItem* topic = addNode(root, QString::fromUtf8(t.key), QString::fromUtf8(t.text));
-        TreeView1->scrollToItem(topic);  // expands its branch so the topic is in view
         for (const char* example : t.examples)
             addNode(topic, QString(), QString::fromUtf8(example));
     }
+    // A root holding topics opens so its topics are in view. Expanding once
+    // after filling lays the tree out once, not once per topic.
+    for (QTreeWidgetItem* root : roots)
+        if (root->childCount() > 0)
+            root->setExpanded(true);
     // The branches stay open; the learner starts reading at the first root.
     TreeView1->scrollToTop();
 }

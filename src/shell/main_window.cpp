@@ -275,8 +275,8 @@ void MainWindow::MDIForm_Load()
         showMaximized();
     }
     if (Form* sponsor = form(QStringLiteral("Sponsor"))) {
+        placeSponsorWindow();  // sized before it shows, so its page is laid out once
         sponsor->showForm();
-        placeSponsorWindow();
         sponsor->bringToFront();
     }
     if (Form* c = FormRegistry::instance().loadedForm(QStringLiteral("ComputingTreeIndex")))
