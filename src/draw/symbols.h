@@ -75,6 +75,9 @@ void DrawPnpTransistor(int x, int y, const QString& label);
 // Darlington pair: base lead from (x + 20, y); collectors joined at
 // (x + 180, y - 20); output emitter at (x + 140, y + 61).
 void DrawTransistorPair(int x, int y, const QString& label);
+// Multi-emitter NPN transistor: base lead from (x, y), collector lead top at
+// (x + 69, y - 39), emitter leads bottom at (x + 63, y + 41) and (x + 83, y + 41).
+void DrawMultiEmitterTransistor(int x, int y, const QString& label);
 // Field-effect transistor: gate plate from (x, y) to (x, y + 20), gate lead to
 // x - 30, drain lead top at (x + 25, y - 20), source lead bottom at (x + 25, y + 40).
 void DrawFet(int x, int y, bool enhancement, const QString& label);
