@@ -224,7 +224,7 @@ void CombinationalLogic::drawHalfAdder()
     const char* const rules[] = {"0 + 0 = 0", "0 + 1 = 1", "1 + 0 = 1", "1 + 1 = 0   carry 1"};
     for (int i = 0; i < 4; ++i)
         label(450, 46 + 13 * i, QLatin1String(rules[i]));
-    drawTitledTable({440, 110, 40, 13}, QStringLiteral("Addition Table"), QStringLiteral("A-B-Sum-Carry"),
+    drawTitledTable({440, 110, 44, 13}, QStringLiteral("Addition Table"), QStringLiteral("A-B-Sum-Carry"),
                     {QStringLiteral("0-0-0-0"), QStringLiteral("0-1-1-0"), QStringLiteral("1-0-1-0"),
                      QStringLiteral("1-1-0-1")},
                     (A ? 2 : 0) + (B ? 1 : 0));
@@ -301,16 +301,17 @@ void CombinationalLogic::drawFullAdder()
 void CombinationalLogic::drawParallelAdder()
 {
     const RippleAdd r = rippleAdd4(lastBits(firstNumber, 4), lastBits(secondNumber, 4));
-    constexpr int top = 72, width = 75, height = 62, pitch = 105, left = 40;
-    constexpr int carryY = top + 46;
+    constexpr int top = 68, width = 75, height = 74, pitch = 105, left = 40;
+    constexpr int carryY = top + 54;
     for (int col = 0; col < 4; ++col) {
         const int x = left + col * pitch;
         const QString n = QString::number(4 - col);
-        block(x, top, width, height, colour::Cyan, {QStringLiteral("Full"), QStringLiteral("Adder")});
-        label(x + 3, top + 40, QStringLiteral("Cout"), colour::Black, 6);
-        label(x + width - 20, top + 40, QStringLiteral("Cin"), colour::Black, 6);
+        block(x, top, width, 48, colour::Cyan, {QStringLiteral("Full"), QStringLiteral("Adder")});
+        block(x, top + 47, width, height - 47, colour::Cyan, {});
+        label(x + 3, top + 48, QStringLiteral("Cout"), colour::Black, 6);
+        label(x + width - 20, top + 48, QStringLiteral("Cin"), colour::Black, 6);
         label(x + 27, top + height - 12, QStringLiteral("Sum"), colour::Black, 6);
-        printCentred(x + width / 2, 20, col == 3 ? QStringLiteral("D1") : n, colour::Title, 8, 1);
+        printCentred(x + width / 2, 20, QStringLiteral("D") + n, colour::Title, 8, 1);
         // The two input bits come from above.
         levels_.show(QStringLiteral("A") + n, x + 16, 40, colour::InputLevel, bitAt(r.a, col));
         levels_.show(QStringLiteral("B") + n, x + 54, 40, colour::InputLevel, bitAt(r.b, col));
@@ -328,8 +329,8 @@ void CombinationalLogic::drawParallelAdder()
     levels_.show(QStringLiteral("C1"), left + 3 * pitch + width + 20, carryY, colour::InputLevel, false);
     wire(left, carryY, -20, 0);
     levels_.show(QStringLiteral("Cout"), left - 30, carryY, colour::OutputLevel, r.carryOut);
-    label(left + 3 * pitch - 10, 165, QStringLiteral("Least significant bits."), colour::Grey, 7);
-    label(left - 30, 165, QStringLiteral("Most significant bits."), colour::Grey, 7);
+    label(left + 3 * pitch - 10, 172, QStringLiteral("Least significant bits."), colour::Grey, 7);
+    label(left - 30, 172, QStringLiteral("Most significant bits."), colour::Grey, 7);
 
     // The written column addition beside the blocks; the digits share one width.
     constexpr int rowsLeft = 470, digitsRight = 640;
@@ -485,7 +486,7 @@ void CombinationalLogic::drawParity()
 {
     const QString d = lastBits(dataByte, 4);
     const bool even = evenParity(d);
-    constexpr int g1 = 72, g2 = 152, gx = 150, g3x = 320, g3 = 112;
+    constexpr int g1 = 72, g2 = 152, gx = 150, g3x = 300, g3 = 112;
     const int ys[] = {g1 + kGateInputUpper, g1 + kGateInputLower, g2 + kGateInputUpper, g2 + kGateInputLower};
     for (int i = 0; i < 4; ++i)
         inputLine(levels_, QStringLiteral("D") + QString::number(3 - i), ys[i], gx - 30, bitAt(d, i));
