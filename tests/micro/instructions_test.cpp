@@ -8,6 +8,7 @@
 #include <QEvent>
 
 #include "suite_fixture.h"
+#include "value_keys.h"
 #include "topics/micro/instructions.h"
 
 using namespace orr;
@@ -69,6 +70,37 @@ TEST_F(InstructionsWindow, CodeButtonsComputeTheResult)
     EXPECT_EQ(w->result, QStringLiteral("11110101"));
     EXPECT_TRUE(printed(w, QStringLiteral("11110101")));
     EXPECT_TRUE(printed(w, QStringLiteral("Operation = NOT")));
+}
+
+// The result is the unit's output: it follows a new Register A or Operand
+// entry for the operation already chosen, as well as a new code.
+TEST_F(InstructionsWindow, ResultFollowsEveryChangeOfItsInputs)
+{
+    struct Step {
+        int button;         // code button pressed, or -1
+        int selector;       // selector whose value is typed, or -1
+        const char* typed;  // digits typed into the dialog
+        const char* result;
+    };
+    const Step steps[] = {
+        {3, -1, "", "01010000"},         // NOT 10101111
+        {-1, 0, "1111", "11110000"},     // Register A 00001111
+        {-1, 1, "11111111", "11110000"}, // NOT ignores the operand
+        {0, -1, "", "00001111"},         // AND
+        {-1, 1, "101", "00000101"},      // Operand 00000101
+        {2, -1, "", "00001010"},         // XOR
+        {-1, 0, "0", "00000101"},        // Register A 00000000
+    };
+    Instructions* w = open(0);
+    ASSERT_NE(w, nullptr);
+    for (const Step& s : steps) {
+        if (s.button >= 0)
+            w->Trigger_Click(s.button);
+        else
+            test::typeIntoSelector(w, s.selector, QLatin1String(s.typed));
+        EXPECT_EQ(w->result, QLatin1String(s.result)) << s.button << " " << s.selector << " " << s.typed;
+        EXPECT_TRUE(printed(w, QLatin1String(s.result))) << s.result;
+    }
 }
 
 TEST_F(InstructionsWindow, ControlSignalsClockAlternatesEachTick)

@@ -10,6 +10,7 @@
 #include "../values/qstring_print.h"
 #include "platform/msgbox.h"
 #include "suite_fixture.h"
+#include "value_keys.h"
 #include "topics/numbers/binary_numbers.h"
 #include "values/input_form.h"
 
@@ -51,18 +52,7 @@ protected:
         return t;
     }
     // SelectButton(0), the typed keys and Enter, through the real dialog.
-    static void enter(BinaryNumbers* t, const QString& typed)
-    {
-        t->SelectButton_Click(0);
-        auto* f = dynamic_cast<InputForm*>(FormRegistry::instance().loadedForm(QStringLiteral("InputForm")));
-        ASSERT_NE(f, nullptr);
-        for (QChar c : typed + QLatin1Char('\r')) {
-            const int key = c == QLatin1Char('\r') ? int(Qt::Key_Return) : int(c.toUpper().unicode());
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(f->inputValue(), &press);
-        }
-        QApplication::processEvents();
-    }
+    static void enter(BinaryNumbers* t, const QString& typed) { test::typeIntoSelector(t, 0, typed); }
 };
 
 }  // namespace

@@ -149,6 +149,10 @@ void Instructions::takeValue(int e, int index, double value)
         operand = bits;
     else if (e == 3)
         address = bits;
+    // The unit's output follows its inputs: a new register or operand value
+    // gives a new result for the operation already chosen.
+    if (e == 0)
+        result = aluResult(code, registerA, operand);
 }
 
 void Instructions::Trigger_Click(int index)
