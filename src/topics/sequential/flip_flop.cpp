@@ -297,15 +297,21 @@ void FlipFlop::drawDType()
 // Example 4: each pulse with T = 1 toggles Q on the trailing edge.
 void FlipFlop::drawTType()
 {
-    DrawFlipFlopBlock(250, 60, 100, 130, {{30, QStringLiteral("T")}, {100, QStringLiteral("CLK"), true}},
-                      {{30, QStringLiteral("Q")}, {100, QStringLiteral("OQ")}}, colour::Yellow);
+    // Built here from a JK flip-flop with J and K joined as the T input.
+    DrawFlipFlopBlock(250, 60, 100, 140,
+                      {{30, QStringLiteral("J")}, {80, QStringLiteral("K")}, {120, QStringLiteral("CLK"), true}},
+                      {{30, QStringLiteral("Q")}, {80, QStringLiteral("OQ")}}, colour::Yellow);
     wire(60, 90, 165, 0);
-    wire(60, 160, 165, 0);
+    wire(205, 90, 0, 50);
+    wire(205, 140, 20, 0);
+    dot(205, 90, colour::Black);
+    wire(60, 180, 165, 0);
     label(20, 70, QStringLiteral("T input"), colour::Black, 8, true);
     DrawLogicBit(100, 84, colour::InputLevel, input1);
-    label(20, 140, QStringLiteral("Clock"), colour::Black, 8, true);
-    DrawLogicBit(100, 154, colour::InputLevel, clockHigh());
-    drawOutputs(390, 90, 160, RsState{tQ, !tQ, false});
+    label(20, 160, QStringLiteral("Clock"), colour::Black, 8, true);
+    DrawLogicBit(100, 174, colour::InputLevel, clockHigh());
+    drawOutputs(390, 90, 140, RsState{tQ, !tQ, false});
+    label(255, 206, QStringLiteral("J and K joined"), colour::Grey, 7);
     drawPulseWaveform(60, 290, QStringLiteral("Toggle Clock Pulse."), QStringLiteral("c9 r15 u25 d10"),
                       QStringLiteral("c9 r15 u25 r15 d25 u15"), colour::Blue);
     label(250, 222, QStringLiteral("Output Toggles."), colour::Maroon, 9, true);
