@@ -1,9 +1,12 @@
 #!/bin/sh
 # Installs the Debian packages the suite needs to build, run and test, when
-# any is missing. Runs apt-get as root, or through sudo.
+# any is missing. Runs apt-get as root, or through sudo; when a package is not
+# found (a fresh machine has no package lists yet), it updates the lists and
+# tries again. libasan8 and libubsan1 are the sanitizer runtimes of GCC 12,
+# for make test-sanitize.
 set -e
 PACKAGES="build-essential cmake qt6-base-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev libgl-dev \
-libgtest-dev libbenchmark-dev ccache \
+libgtest-dev libbenchmark-dev ccache libasan8 libubsan1 \
 fonts-dejavu-core fonts-liberation2 fonts-comic-neue"
 missing=""
 for p in $PACKAGES; do
