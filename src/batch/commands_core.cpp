@@ -40,7 +40,7 @@ QWidget* requireControl(const QString& name)
 
 TopicForm* requireTopic()
 {
-    auto* t = dynamic_cast<TopicForm*>(suite().currentWindow);
+    auto* t = dynamic_cast<TopicForm*>(suite().currentWindow.data());
     if (!t)
         throw BatchError(QStringLiteral("the current window has no picture"));
     return t;
@@ -48,7 +48,7 @@ TopicForm* requireTopic()
 
 PictureBox* currentPicture1()
 {
-    if (auto* t = dynamic_cast<TopicForm*>(suite().currentWindow))
+    if (auto* t = dynamic_cast<TopicForm*>(suite().currentWindow.data()))
         return t->Picture1;
     if (Form* f = suite().currentWindow)
         if (auto* p = f->findChild<PictureBox*>(QStringLiteral("Picture1")))

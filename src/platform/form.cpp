@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <algorithm>
 
+#include "platform/controls.h"
 #include "platform/picture.h"
 #include "state/suite_state.h"
 
@@ -114,6 +116,14 @@ void Form::closeEvent(QCloseEvent* e)
     FormRegistry::instance().unload(this);
 }
 
+Form* owningForm(QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+        if (auto* f = qobject_cast<Form*>(w))
+            return f;
+    return nullptr;
+}
+
 FormRegistry& FormRegistry::instance()
 {
     static FormRegistry reg;
@@ -189,11 +199,20 @@ void FormRegistry::unload(Form* f)
     f->formQueryUnload();
     f->loaded_ = false;
     f->formUnload();
-    // Nothing may keep drawing on or calling into a window that is going away.
-    if (suite().currentWindow == f)
-        suite().currentWindow = nullptr;
-    if (suite().currentPicture && f->isAncestorOf(suite().currentPicture))
-        suite().currentPicture = nullptr;
+    // Nothing may keep drawing on, calling into or writing to a window that is
+    // going away: the shared references let go of it now, its timers stop, and
+    // whatever serves it hears of it. (The guarded pointers would only let go
+    // once it is deleted, a moment later.)
+    SuiteState& s = suite();
+    if (s.currentWindow == f)
+        s.currentWindow = nullptr;
+    if (s.currentPicture && f->isAncestorOf(s.currentPicture))
+        s.currentPicture = nullptr;
+    if (s.editedInputLabel && f->isAncestorOf(s.editedInputLabel))
+        s.editedInputLabel = nullptr;
+    for (QTimer* t : f->findChildren<QTimer*>())
+        t->stop();
+    emit f->unloaded();
     QWidget* frame = f->frameWidget();
     frame->hide();
     if (f->sub_) {

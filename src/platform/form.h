@@ -63,6 +63,11 @@ public:
     QMdiSubWindow* subWindow() const { return sub_; }
     QWidget* frameWidget() const;
 
+signals:
+    // The window has been unloaded (it is deleted a moment later). Windows that
+    // serve it, such as the value-entry dialog, close on this.
+    void unloaded();
+
 protected:
     void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
@@ -74,6 +79,9 @@ private:
     bool placed_ = false;
     bool inResize_ = false;
 };
+
+// The loaded form a widget belongs to (the widget itself when it is one), or nullptr.
+Form* owningForm(QWidget* w);
 
 // Creates forms on first use (a form is loaded when it is first referred to),
 // keeps the list of loaded forms and unloads them.

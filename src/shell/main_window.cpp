@@ -216,7 +216,11 @@ void MainWindow::rebuildWindowList()
         QAction* a = winMenu_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(sub->windowTitle()));
         a->setCheckable(true);
         a->setChecked(sub == area_->activeSubWindow());
-        connect(a, &QAction::triggered, this, [this, sub] { area_->setActiveSubWindow(sub); });
+        // The item may outlive its window until the list is rebuilt.
+        connect(a, &QAction::triggered, this, [this, window = QPointer<QMdiSubWindow>(sub)] {
+            if (window)
+                area_->setActiveSubWindow(window);
+        });
         windowListActions_.push_back(a);
     }
 }

@@ -1,23 +1,29 @@
 // The state the whole suite shares: current window and picture, drawing
 // scale and offsets, the value-entry state, the per-topic tables and the
 // theory window's texts. One instance, reached through suite().
+//
+// The three references into windows (current window, current picture, edited
+// input label) are guarded pointers: they read as null once the window they
+// point into is destroyed, so nothing keeps calling into a closed topic.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <array>
 
-namespace orr {
+// Complete classes for the guarded pointers below.
+#include "platform/controls.h"
+#include "platform/form.h"
+#include "platform/picture.h"
 
-class Form;
-class PictureBox;
-class Label;
+namespace orr {
 
 struct SuiteState {
     // Application shell
     QString applicationTitle = QStringLiteral("Orrinvale V10");
     QString paragraphBreak = QStringLiteral("\n\n");
     int openWindowCount = 0;
-    Form* currentWindow = nullptr;
+    QPointer<Form> currentWindow;
     int contentsPosition = 0;
     int indexFirst = 3;  // contents positions, group 2
     int indexLast = 270;
@@ -32,14 +38,14 @@ struct SuiteState {
     bool printGraph = false;
 
     // Drawing kit
-    PictureBox* currentPicture = nullptr;
+    QPointer<PictureBox> currentPicture;
     float zoomLevel = 0;
     float drawingScale = 1.0f;
     int textOffset = 0;  // horizontal text offset
 
     // Value entry
     bool entryLock = false;
-    Label* editedInputLabel = nullptr;
+    QPointer<Label> editedInputLabel;
     QString quantityType;
     int entryWidth = 0;
 

@@ -435,14 +435,19 @@ void OpenValueEntry(const QString& quantityType, int index)
     auto* f = dynamic_cast<InputForm*>(registry.form(QStringLiteral("InputForm")));
     if (!f)
         return;
+    // The window served is the one whose label the entry goes to.
+    Form* served = owningForm(suite().editedInputLabel);
+    if (!served)
+        served = suite().currentWindow;
     // The frame carries the caption of the button that asked for the value.
     QString caption;
-    QWidget* served = suite().currentWindow;
-    if (!served && suite().editedInputLabel)
-        served = suite().editedInputLabel->window();
-    if (served)
+    if (served) {
         if (auto* b = served->findChild<QAbstractButton*>(controlName(QStringLiteral("SelectButton"), index)))
             caption = b->text();
+        // An entry for a window that closes meanwhile is dropped, as Cancel does.
+        QObject::connect(served, &Form::unloaded, f, &InputForm::cancel);
+        QObject::connect(served, &QObject::destroyed, f, &InputForm::cancel);
+    }
     placeOverMainWindow(f);
     f->showForm();
     f->open(quantityType, caption);

@@ -110,6 +110,10 @@ InputTextForm::InputTextForm() : Form(QStringLiteral("InputTextForm"))
 void InputTextForm::open(Label* statementLabel)
 {
     target_ = statementLabel;
+    // A line for a window that closes meanwhile is dropped, as Cancel does.
+    disconnect(ownerUnloaded_);
+    if (Form* owner = owningForm(statementLabel))
+        ownerUnloaded_ = connect(owner, &Form::unloaded, this, &InputTextForm::cancelClick);
     inputValue_->clear();
     inputValue_->setFocus();
 }
@@ -141,7 +145,11 @@ void InputTextForm::okClick()
     FormRegistry::instance().unload(this);
 }
 
-void InputTextForm::cancelClick() { FormRegistry::instance().unload(this); }
+void InputTextForm::cancelClick()
+{
+    disconnect(ownerUnloaded_);
+    FormRegistry::instance().unload(this);
+}
 
 void InputTextForm::formActivate() { raiseWindow(this); }
 

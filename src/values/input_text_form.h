@@ -56,6 +56,7 @@ private:
     QCheckBox* check1_ = nullptr;
     std::array<CommandButton*, kKeys> digits_{};
     QPointer<Label> target_;
+    QMetaObject::Connection ownerUnloaded_;
     bool wasActive_ = false;
 };
 
