@@ -335,6 +335,50 @@ TEST_F(LogicWindows, LampIsDrawnLitOrUnlitByTheSwitchRule)
     }
 }
 
+// Wherever an example draws a truth table (a yellow box) with the present
+// inputs' row marked (a white box inside it), notes that speak of the marked
+// row call it white, never shaded.
+TEST_F(LogicWindows, NotesNameTheMarkedTruthTableRowAsDrawn)
+{
+    const struct {
+        const char* name;
+        int examples;
+    } topics[] = {{"LogicGates1", 12}, {"LogicGates2", 8}};
+    const auto inside = [](const DrawnShape& in, const DrawnShape& box) {
+        return in.x1 >= box.x1 && in.x2 <= box.x2 && in.y1 >= box.y1 && in.y2 <= box.y2;
+    };
+    int tables = 0;
+    for (const auto& t : topics)
+        for (int e = 0; e < t.examples; ++e) {
+            auto* w = test::openTopic<TopicForm>(QString::fromLatin1(t.name), e);
+            ASSERT_NE(w, nullptr);
+            std::vector<DrawnShape> shapes;
+            w->Picture1->shapeLog = &shapes;
+            w->results();
+            w->Picture1->shapeLog = nullptr;
+            int marked = 0;
+            for (const DrawnShape& table : shapes)
+                if (table.kind == DrawnShape::FilledBox && table.colour.rgb() == qRgb(255, 255, 0))
+                    for (const DrawnShape& row : shapes)
+                        if (row.kind == DrawnShape::FilledBox && row.colour.rgb() == qRgb(255, 255, 255) &&
+                            inside(row, table))
+                            ++marked;
+            if (marked == 0)
+                continue;
+            ++tables;
+            w->TheoryButton();
+            QString notes;
+            for (const QString& paragraph : suite().theory)
+                notes += paragraph + QLatin1Char(' ');
+            EXPECT_FALSE(notes.contains(QStringLiteral("shaded"))) << t.name << " " << e;
+            const bool andExample = (QLatin1String(t.name) == QLatin1String("LogicGates1") && e == 2) ||
+                                    (QLatin1String(t.name) == QLatin1String("LogicGates2") && e == 0);
+            if (andExample)
+                EXPECT_TRUE(notes.contains(QStringLiteral("row left white"))) << t.name << " " << e;
+        }
+    EXPECT_GE(tables, 9);
+}
+
 TEST_F(LogicWindows, ButtonCaptionsAndVisibilityPerExample)
 {
     auto* g1 = test::openTopic<LogicGates1>(QStringLiteral("LogicGates1"), 6);

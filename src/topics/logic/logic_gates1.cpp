@@ -410,8 +410,8 @@ void LogicGates1::theoryParagraphs(int e, std::array<QString, 4>& p)
             "resistors matter: an input left floating may be read as either level.");
         p[1] = QStringLiteral(
             "The output Q is 1 only when input A AND input B are both 1. The truth table lists all four input "
-            "combinations, and the shaded row is the one the switches are set to now. Try each row in turn with the "
-            "Close and Open buttons.");
+            "combinations; the row left white in the yellow table is the one the switches are set to now. Try each "
+            "row in turn with the Close and Open buttons.");
         p[2] = QStringLiteral(
             "Because a gate input draws almost no current, the gate can be driven by switches, sensors or the "
             "outputs of other gates. An AND gate is often used as an enable: one input carries a signal and the "

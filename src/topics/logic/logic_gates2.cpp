@@ -306,8 +306,8 @@ void LogicGates2::theoryParagraphs(int e, std::array<QString, 4>& p)
             "and input B are both 1.");
         p[1] = QStringLiteral(
             "The truth table lists every combination of the inputs. With two inputs there are four rows, counting "
-            "in binary from 00 to 11. Only the last row, B = 1 and A = 1, gives X = 1. The shaded row is the "
-            "combination set with the Logic A and Logic B buttons.");
+            "in binary from 00 to 11. Only the last row, B = 1 and A = 1, gives X = 1. The row left white in the "
+            "yellow table is the combination set with the Logic A and Logic B buttons.");
         p[2] = QStringLiteral(
             "In Boolean algebra the AND function is written X = A . B. It behaves like multiplication of the "
             "digits 0 and 1: any 0 among the inputs makes the result 0.");
