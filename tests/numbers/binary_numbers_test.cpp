@@ -107,6 +107,27 @@ TEST_F(BinaryNumbersWindow, WorkingOnTheBoard)
     }
 }
 
+// More than eight binary digits typed: the first eight are the number, and
+// the label and the picture show that same number.
+TEST_F(BinaryNumbersWindow, SimpleBinaryLabelAndPictureShowOneNumber)
+{
+    const struct {
+        const char* typed;
+        const char* number;
+    } cases[] = {
+        {"1000000001", "10000000"}, {"0011111111", "00111111"}, {"111100001111", "11110000"},
+        {"101", "00000101"},        {"11011011", "11011011"},
+    };
+    for (const auto& c : cases) {
+        BinaryNumbers* t = open(1);
+        enter(t, QLatin1String(c.typed));
+        EXPECT_EQ(t->InputLabel[0]->caption(), QLatin1String(c.number)) << c.typed;
+        EXPECT_EQ(lineStarting(boardLines(t), QStringLiteral("Binary No. = ")),
+                  QStringLiteral("Binary No. = ") + QLatin1String(c.number))
+            << c.typed;
+    }
+}
+
 TEST_F(BinaryNumbersWindow, ValuesAboveTheLimitAreRestrictedWithTheRangeMessage)
 {
     struct Case {

@@ -162,6 +162,9 @@ void BinaryNumbers::takeValue(int e, int, double value)
             if (c == QLatin1Char('0') || c == QLatin1Char('1'))
                 digits += c;
         binaryInteger = digits.isEmpty() ? QStringLiteral("0") : digits.left(8);
+        // The label shows the number the picture works with, not the last
+        // eight digits the dialog's formatting keeps.
+        setLabelQuietly(0, FormatBinary(binaryInteger.toInt()));
         break;
     }
     case 3:
