@@ -8,6 +8,7 @@
 #include <map>
 
 #include "../values/qstring_print.h"
+#include "draw/kit.h"
 #include "platform/msgbox.h"
 #include "suite_fixture.h"
 #include "value_keys.h"
@@ -126,6 +127,26 @@ TEST_F(BinaryNumbersWindow, SimpleBinaryLabelAndPictureShowOneNumber)
                   QStringLiteral("Binary No. = ") + QLatin1String(c.number))
             << c.typed;
     }
+}
+
+// The note on the fraction, the widest line of the grouping working, ends
+// before the digit table's frame begins.
+TEST_F(BinaryNumbersWindow, GroupingNoteEndsBeforeTheDigitTable)
+{
+    constexpr double kTableLeft = 20 + 530 - 6;
+    for (int e : {4, 6})
+        for (const char* typed : {"25.479", "999.9999", "0.0625"}) {
+            BinaryNumbers* t = open(e);
+            enter(t, QLatin1String(typed));
+            int notes = 0;
+            for (const PrintedText& p : t->Picture1->printedTexts())
+                if (p.text.startsWith(QStringLiteral("Double the fraction"))) {
+                    ++notes;
+                    const int width = kit::markedUpWidth(*t->Picture1, p.text, 8, false);
+                    EXPECT_LT(p.x + width, kTableLeft) << e << " " << typed << " " << p.text.toStdString();
+                }
+            EXPECT_EQ(notes, 1) << e << " " << typed;
+        }
 }
 
 TEST_F(BinaryNumbersWindow, ValuesAboveTheLimitAreRestrictedWithTheRangeMessage)

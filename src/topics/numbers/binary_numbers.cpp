@@ -355,15 +355,14 @@ void BinaryNumbers::drawDecimalToGroups(int group)
     captionValue(0, y, name + QStringLiteral(" (Integer part) = "), c.integerDigits, size);
     y += pitch + 6;
 
+    // The note is kept short so that it ends before the digit table.
     if (c.fractionText.isEmpty())
         put(0, y, QStringLiteral("There is no fractional part to convert."), colour::Navy, 8);
     else
         put(0, y,
-            QStringLiteral("Double the fractional part %1 until it is used up, keeping at most %2 bits "
-                           "(3 for each of its %3 characters).")
+            QStringLiteral("Double the fraction %1 until used up; at most %2 bits (3 per character).")
                 .arg(c.fractionText)
-                .arg(3 * c.fractionText.size())
-                .arg(c.fractionText.size()),
+                .arg(3 * c.fractionText.size()),
             colour::Navy, 8);
     y += pitch;
     captionValue(0, y, hex ? QStringLiteral("Fractional Binary = 0.") : QStringLiteral("Fractional Binary = "),
