@@ -11,6 +11,7 @@
 
 #include "topics/micro/cpu_state.h"
 #include "topics/micro/instruction_set.h"
+#include "topics/micro/micro_theory.h"
 #include "topics/micro/stack_interrupts.h"
 
 using namespace orr::micro;
@@ -304,4 +305,17 @@ TEST(ThirdSet, GroupedTablesFollowTheMnemonics)
     }
     EXPECT_EQ(groupedRows(Op::Push)[1].opCode, QStringLiteral("O8"));
     EXPECT_EQ(groupedRow(Op::Push, 5), 1);
+}
+
+TEST(ThirdSet, EveryExampleOfBothSetsHasTheory)
+{
+    for (int set : {2, 3}) {
+        const InstructionTable table = instructionTable(set);
+        for (int e = 0; e < table.count; ++e) {
+            std::array<QString, 4> p;
+            instructionTheory(table.at(e).op, p);
+            EXPECT_GT(p[0].size(), 60) << set << "/" << e;
+            EXPECT_FALSE(p[1].isEmpty()) << set << "/" << e;
+        }
+    }
 }

@@ -23,6 +23,11 @@ void set(std::array<QString, 4>& p, const char* a, const char* b, const QString&
 
 }  // namespace
 
+void setParagraphs(std::array<QString, 4>& p, const char* a, const char* b, const char* c, const char* d)
+{
+    p = {QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c), QString::fromUtf8(d)};
+}
+
 void instructionTheory(Op op, std::array<QString, 4>& p)
 {
     switch (op) {

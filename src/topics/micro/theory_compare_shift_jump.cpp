@@ -5,11 +5,6 @@ namespace orr::micro {
 
 namespace {
 
-void set(std::array<QString, 4>& p, const char* a, const char* b, const char* c = "", const char* d = "")
-{
-    p = {QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c), QString::fromUtf8(d)};
-}
-
 const char* const kShiftRows =
     "The shifts and rotates work either on a memory location (absolute, zero page and their X-indexed forms) or "
     "on the accumulator itself, the row marked A. In the accumulator row the selector loads the accumulator "
@@ -24,7 +19,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
     case Op::CPX:
     case Op::CPY: {
         const bool x = op == Op::CPX;
-        set(p,
+        setParagraphs(p,
             x ? "CPX compares the X register with a byte of data or memory. Neither is changed: the processor "
                 "works out X minus the operand only to set the flags."
               : "CPY compares the Y register with a byte of data or memory. Neither is changed: the processor "
@@ -41,7 +36,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
     }
     case Op::DEC:
     case Op::INC:
-        set(p,
+        setParagraphs(p,
             op == Op::DEC ? "DEC takes one from the byte at the selected address and writes the result back to the "
                             "same place. The accumulator and the index registers are not involved."
                           : "INC adds one to the byte at the selected address and writes the result back to the "
@@ -53,7 +48,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
             "times a key has been pressed.");
         break;
     case Op::ASL:
-        set(p,
+        setParagraphs(p,
             "ASL, arithmetic shift left, moves every bit of a byte one place to the left. Bit 7 drops out into "
             "the carry flag and a 0 comes in at bit 0, so the value is doubled.",
             "Example: 81h (10000001) shifted left gives 02h (00000010) with C = 1. With the accumulator at 40h "
@@ -62,7 +57,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
             kShiftRows);
         break;
     case Op::LSR:
-        set(p,
+        setParagraphs(p,
             "LSR, logical shift right, moves every bit one place to the right. Bit 0 drops out into the carry "
             "flag and a 0 comes in at bit 7, so the value is halved and any remainder goes to C.",
             "Example: LSR A with the accumulator at 01h leaves 00h with Z = 1 and C = 1; 03h in memory becomes "
@@ -72,7 +67,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
     case Op::ROL:
     case Op::ROR: {
         const bool left = op == Op::ROL;
-        set(p,
+        setParagraphs(p,
             left ? "ROL rotates a byte one place to the left through the carry: the old carry comes in at bit 0 "
                    "and bit 7 goes out into the carry. Nine bits, the byte and C, turn round like a ring."
                  : "ROR rotates a byte one place to the right through the carry: the old carry comes in at bit "
@@ -88,7 +83,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
         break;
     }
     case Op::BIT:
-        set(p,
+        setParagraphs(p,
             "BIT tests the bits of a memory location against the accumulator. Neither is changed; only the "
             "flags report the result.",
             "In this simulator the test compares the two bytes as a whole. When the memory byte differs from the "
@@ -98,7 +93,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
             "the address and set its contents, then press BIT.");
         break;
     case Op::JMP:
-        set(p,
+        setParagraphs(p,
             "JMP puts a new address in the program counter, so the next instruction is fetched from there. "
             "Nothing else changes: no flags, no stack.",
             "In the absolute row the address is given in the instruction. In the indirect row, (addr), the "
@@ -107,7 +102,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
             "Indirect jumps let a program choose where to go while it runs, by changing the pointer in memory.");
         break;
     case Op::JSR:
-        set(p,
+        setParagraphs(p,
             "JSR calls a subroutine: it saves a return address on the stack and then jumps to the address given. "
             "A later RTS takes the address back off the stack and carries on after the call.",
             "In this simulator the value pushed is the program counter itself: its low byte goes to the cell at "
@@ -119,7 +114,7 @@ void secondSetTheory(Op op, std::array<QString, 4>& p)
             "instruction) and press JSR; the stack panel shows where the return address went.");
         break;
     default:
-        set(p,
+        setParagraphs(p,
             "NOP, no operation, does nothing except take time and move the program counter on by one to the "
             "next instruction. Registers, memory and flags are unchanged.",
             "Programmers use NOP to fill a short delay, to leave room for a later patch, or to blank out an "

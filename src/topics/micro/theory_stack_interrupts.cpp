@@ -5,11 +5,6 @@ namespace orr::micro {
 
 namespace {
 
-void set(std::array<QString, 4>& p, const char* a, const char* b, const char* c = "", const char* d = "")
-{
-    p = {QString::fromUtf8(a), QString::fromUtf8(b), QString::fromUtf8(c), QString::fromUtf8(d)};
-}
-
 const char* const kSelectFirst =
     "Every redraw of the window, a press on the table or a change of example, works out C, Z, V and N again from "
     "the registers. So select the row first, then set the flag with the second button, then press the "
@@ -21,7 +16,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
 {
     switch (op) {
     case Op::Branch:
-        set(p,
+        setParagraphs(p,
             "A branch instruction tests one flag and, when the condition holds, moves on by a displacement "
             "given in byte 2 of the instruction. BCC and BCS test the carry, BEQ and BNE the zero flag, BMI and "
             "BPL the sign flag N, BVC and BVS the overflow flag.",
@@ -36,7 +31,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
     case Op::ClearFlags:
     case Op::SetFlags: {
         const bool clear = op == Op::ClearFlags;
-        set(p,
+        setParagraphs(p,
             clear ? "CLC, CLD, CLI and CLV clear one flag each: carry, decimal mode, interrupt disable and "
                     "overflow. Each is a one-byte instruction with implied addressing, and the program counter "
                     "moves on by one."
@@ -52,7 +47,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
         break;
     }
     case Op::BRK:
-        set(p,
+        setParagraphs(p,
             "BRK forces a break, a software interrupt. It sets the B flag so that the interrupt routine can tell "
             "a break from a hardware interrupt, and in this simulator it moves the program counter on by two.",
             "A second BRK leaves the program counter alone until Reset Break clears B and frees the program "
@@ -64,7 +59,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
     case Op::INY: {
         const bool dec = op == Op::DEX || op == Op::DEY;
         const bool x = op == Op::DEX || op == Op::INX;
-        set(p,
+        setParagraphs(p,
             dec ? (x ? "DEX takes one from the X register." : "DEY takes one from the Y register.")
                 : (x ? "INX adds one to the X register." : "INY adds one to the Y register."),
             "The count wraps round inside one byte (00h less one is FFh, FFh plus one is 00h) and the register "
@@ -74,10 +69,12 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
             "branch back until Z says it has reached zero.",
             x ? "Load X with the LDX ??h selector (the strip's example is LDX #7Ah or #55h) and press the button."
               : "Load Y with the LDY ??h selector (the strip's example is LDY #CBh or #DCh) and press the button.");
+        p[0] += QStringLiteral(" It is a one-byte instruction with implied addressing: the op code alone says which "
+                               "register and what to do, and memory is not touched.");
         break;
     }
     case Op::RTI:
-        set(p,
+        setParagraphs(p,
             "An interrupt saves the program counter and the status register on the stack before it runs its "
             "routine; RTI, return from interrupt, takes them back so the interrupted program carries on as if "
             "nothing had happened.",
@@ -88,7 +85,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
             "FFFEh (40h) and the high byte at FFFFh (1Fh).");
         break;
     case Op::Push:
-        set(p,
+        setParagraphs(p,
             "PHA pushes the accumulator onto the stack and PHP pushes the status register. The byte is stored at "
             "the stack pointer and the stack pointer then moves down by one, ready for the next push.",
             "With the stack pointer at 01FFh, PHA stores the accumulator at 01FFh and leaves the pointer at "
@@ -98,7 +95,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
             "example is #ABh), select a row and press the button.");
         break;
     case Op::Pull:
-        set(p,
+        setParagraphs(p,
             "PLA pulls a byte from the stack into the accumulator and PLP pulls it into the status register, "
             "one flag for each bit.",
             "In this simulator a pull reads the cell at the stack pointer and then, like a push, moves the "
@@ -107,7 +104,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
             "Push a value in the push example first, then pull it back here and compare.");
         break;
     case Op::RTS:
-        set(p,
+        setParagraphs(p,
             "RTS returns from a subroutine: it takes the return address that JSR left on the stack and puts it "
             "back in the program counter.",
             "Enter the subroutine's return address with Subroutine ?: 034Ah puts 03h at 01FFh and 4Ah at 01FEh "
@@ -115,7 +112,7 @@ void thirdSetTheory(Op op, std::array<QString, 4>& p)
             "so the program counter becomes 034Ah, and the stack pointer ends at 01FEh.");
         break;
     default:
-        set(p,
+        setParagraphs(p,
             "The transfer instructions copy one register into another: TAX and TAY copy the accumulator into X "
             "or Y, TXA and TYA copy X or Y into the accumulator. The source is unchanged and the register "
             "display of the destination sets Z and N.",
