@@ -179,7 +179,7 @@ private:
         printAt(150, 4, QStringLiteral("Microprocessor Address Bus."), colour::Navy, 13, w);
         printValueLine(0, 24, QStringLiteral("Address in decimal = "), FormatNumber(float(addressValue), true));
         printValueLine(330, 24, QStringLiteral("Hexadecimal = "), hexText(addressValue));
-        drawCpu(70, 185);
+        drawCpu(54, 226);
         drawBusLines(QStringLiteral("A"), 16, addressValue, 62, 14);
         drawBrace(57, QStringLiteral("c4 f10 d100 f10 g10 d100 g10"), 152, QStringLiteral("16-bit"),
                   QStringLiteral("Address Bus."));
