@@ -57,6 +57,9 @@ public:
     Label* Theorylabel = nullptr;
     void formLoad() override;
     void formActivate() override;
+    // Caption, text, label width and face for the zoom level, size, place and
+    // copy source, all from the shared state: what every showing does.
+    void refresh();
 };
 
 class SubTextWindow : public TextWindow {
@@ -93,9 +96,8 @@ void centreInMainWindow(Form* w);
 // True when the window is the active child of the main window.
 bool isActiveChild(const Form* w);
 
-// Shows the theory window and brings it to the front. A window that is already
-// the active one is not activated again by the main window's menus, so its
-// text is renewed here: the notes asked for are what the learner sees.
+// Shows the theory window, brings it to the front and renews it, however it
+// was hidden before: the notes asked for are what the learner sees.
 void showTheoryWindow();
 
 // Shows the sub-text window with a caption and its text, as a topic pops up an explanation.

@@ -94,10 +94,14 @@ void TheoryWindow::formLoad()
         setCaption(suite().theoryCaption);
 }
 
-void TheoryWindow::formActivate()
+void TheoryWindow::formActivate() { refresh(); }
+
+void TheoryWindow::refresh()
 {
     SuiteState& s = suite();
     s.copySource = 2;
+    if (!s.theoryCaption.isEmpty())
+        setCaption(s.theoryCaption);
     const QString& br = s.paragraphBreak;
     Theorylabel->setCaption(s.theory[0] + br + s.theory[1] + br + s.theory[2] + br + s.theory[3]);
     arrange();
@@ -108,11 +112,11 @@ void showTheoryWindow()
     auto* w = formAs<TheoryWindow>(QStringLiteral("Theory"));
     if (!w)
         return;
-    const bool wasActive = isActiveChild(w);
     w->showForm();
     w->bringToFront();
-    if (wasActive)
-        w->formActivate();
+    // A window that was hidden (a picture click) or is already the active one
+    // is not necessarily activated again, so every showing renews it here.
+    w->refresh();
 }
 
 namespace {
