@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
+#include <cmath>
 
 #include "suite_fixture.h"
 #include "value_keys.h"
@@ -147,3 +149,49 @@ TEST_F(InstructionsWindow, TimersRunOnlyWhileActive)
     EXPECT_FALSE(w->Timer1->isActive());
     EXPECT_FALSE(w->Timer2->isActive());
 }
+
+// The chip-select picture: the decoder box is crossed by no address line,
+// no wire has a step of a pixel or two, and the decoded device's legend line
+// stays highlighted (in red) on every tick of the timer.
+TEST_F(InstructionsWindow, ChipSelectWiresAndHighlight)
+{
+    for (int code = 0; code < 4; ++code) {
+        Instructions* w = open(3);
+        ASSERT_NE(w, nullptr);
+        std::vector<DrawnShape> shapes;
+        w->Picture1->shapeLog = &shapes;
+        w->Trigger_Click(code);
+        w->Picture1->shapeLog = nullptr;
+        const DrawnShape* decoder = nullptr;
+        for (const DrawnShape& s : shapes)
+            if (s.kind == DrawnShape::FilledBox && s.colour.rgb() == qRgb(255, 255, 0) && s.x1 < 200)
+                decoder = &s;
+        ASSERT_NE(decoder, nullptr);
+        const double left = std::min(decoder->x1, decoder->x2), right = std::max(decoder->x1, decoder->x2);
+        const double top = std::min(decoder->y1, decoder->y2), bottom = std::max(decoder->y1, decoder->y2);
+        for (const DrawnShape& s : shapes) {
+            if (s.kind != DrawnShape::Line)
+                continue;
+            const double length = std::hypot(s.x2 - s.x1, s.y2 - s.y1);
+            EXPECT_FALSE(length > 0 && length < 4) << "code " << code << ": a step of " << length << " at " << s.x1
+                                                   << "," << s.y1;
+            if (s.x1 == s.x2 && s.x1 > left && s.x1 < right)
+                EXPECT_FALSE(std::max(s.y1, s.y2) > top && std::min(s.y1, s.y2) < bottom)
+                    << "code " << code << ": line at x " << s.x1 << " crosses the decoder";
+        }
+        for (int tick = 0; tick < 3; ++tick) {
+            w->Timer1_Timer();
+            const QImage image = w->Picture1->image();
+            // The legend line of the device: (155, 8), (155, 23), (365, 8), (365, 23), offset 50, scale 1.21.
+            const double k = image.width() / w->Picture1->scaleWidth();
+            const int x0 = int((50 + (code < 2 ? 155 : 365)) * k);
+            const int y0 = int((code % 2 == 0 ? 8 : 23) * 1.21 * k);
+            int red = 0;
+            for (int y = y0; y < y0 + int(17 * 1.21 * k); ++y)
+                for (int x = x0; x < x0 + int(200 * k); ++x)
+                    red += image.pixel(x, y) == qRgb(255, 0, 0);
+            EXPECT_GT(red, 20) << "code " << code << " tick " << tick;
+        }
+    }
+}
+

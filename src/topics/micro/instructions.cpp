@@ -1,6 +1,7 @@
 // Instructions: instruction register, decoder, control signals, chip select.
 #include "topics/micro/instructions.h"
 
+#include <QPoint>
 #include <algorithm>
 
 #include "batch/batch_state.h"
@@ -296,9 +297,10 @@ void Instructions::drawControlSignals()
 
     const bool ram = !inputOutput;
     box(440, 30, 180, 80, ram ? colour::Yellow : colour::White, colour::Navy);
-    text(455, 60, QStringLiteral("Random Access Memory."), colour::Navy, 8, ram);
+    // Each device's name is centred in its box, clear of the frame even in bold.
+    printCentred(530, 60, QStringLiteral("Random Access Memory."), colour::Navy, 8, ram ? 1 : 0);
     box(440, 140, 180, 80, ram ? colour::White : colour::Yellow, colour::Navy);
-    text(465, 170, QStringLiteral("Input/Output Port."), colour::Navy, 8, !ram);
+    printCentred(530, 170, QStringLiteral("Input/Output Port."), colour::Navy, 8, ram ? 0 : 1);
 
     // Read and write go to both devices; each chip enable to one device.
     const long rd = writing ? colour::Grey : colour::Red;
@@ -345,21 +347,26 @@ void Instructions::drawReadWriteStatus()
 
 // ---- position 3: chip select ----
 
-void Instructions::drawLegendLine(int i, bool highlighted)
+void Instructions::drawLegend(int highlighted)
 {
-    const int x = i < 2 ? 155 : 365;
-    const int y = i % 2 == 0 ? 8 : 23;
-    boxOrLine(0, x, y, 0, 200, 17, colour::White, QStringLiteral("BF"));
-    const QString t = QString(QLatin1Char(kCodes[i][0])) + QStringLiteral("  ") + QLatin1Char(kCodes[i][1]) +
-                      QStringLiteral(" = ") + QLatin1String(kDevices[i]);
-    text(x + 5, y + 1, t, highlighted ? colour::Red : colour::Navy, 8, highlighted);
+    // The bars first, then every line over them: a bar reaches 2 units into
+    // the line below it and must not hide that line's top.
+    const auto place = [](int i) { return QPoint(i < 2 ? 155 : 365, i % 2 == 0 ? 8 : 23); };
+    for (int i = 0; i < 4; ++i)
+        boxOrLine(0, place(i).x(), place(i).y(), 0, 200, 17, colour::White, QStringLiteral("BF"));
+    for (int i = 0; i < 4; ++i) {
+        const QString t = QString(QLatin1Char(kCodes[i][0])) + QStringLiteral("  ") + QLatin1Char(kCodes[i][1]) +
+                          QStringLiteral(" = ") + QLatin1String(kDevices[i]);
+        const bool on = i == highlighted;
+        text(place(i).x() + 5, place(i).y() + 1, t, on ? colour::Red : colour::Navy, 8, on);
+    }
 }
 
 void Instructions::drawChipSelect()
 {
     text(0, 4, QStringLiteral("Chip Select."), colour::Navy, 12, true);
-    for (int i = 0; i < 4; ++i)
-        drawLegendLine(i, false);
+    const int selected = codeIndex(address.left(2));
+    drawLegend(selected);
 
     // The address lines, A7 on the left.
     text(0, 52, QStringLiteral("Address"), colour::Navy, 8, true);
@@ -369,26 +376,28 @@ void Instructions::drawChipSelect()
         DrawLogicBit(x, 64, colour::Red, address.at(i) == QLatin1Char('1'));
         line(x + 4, 78, 0, i < 2 ? 32 : 192, i < 2 ? colour::Maroon : colour::Grey);
     }
-    box(70, 110, 100, 110, colour::Yellow, colour::Maroon);
-    text(80, 140, QStringLiteral("Chip Select"), colour::Maroon, 8, true);
-    text(90, 154, QStringLiteral("Decoder."), colour::Maroon, 8, true);
+    // The decoder takes A7 and A6 only; its right edge stays clear of A5.
+    constexpr int decoderLeft = 40, decoderRight = 146;
+    box(decoderLeft, 110, decoderRight - decoderLeft, 110, colour::Yellow, colour::Maroon);
+    printCentred((decoderLeft + decoderRight) / 2, 140, QStringLiteral("Chip Select"), colour::Maroon, 8, 1);
+    printCentred((decoderLeft + decoderRight) / 2, 154, QStringLiteral("Decoder."), colour::Maroon, 8, 1);
 
     // The low six lines run on to every device along a common bus.
     line(154, 270, 456, 0, colour::Grey);
     line(610, 116, 0, 154, colour::Grey);
     text(330, 274, QStringLiteral("A5 - A0 to every device."), colour::Grey, 8);
 
-    const int selected = codeIndex(address.left(2));
     for (int i = 0; i < 4; ++i) {
         const int y = 90 + 45 * i;
-        const int out = 125 + 25 * i;  // decoder output
+        const int out = 127 + 25 * i;  // decoder output; the second is level with its device's input
         const int route = 330 + 15 * i;
         const bool on = i == selected;
         const long c = on ? colour::Red : colour::Grey;
         box(400, y, 190, 34, on ? colour::Yellow : colour::White, colour::Navy);
         text(412, y + 10, QLatin1String(kDevices[i]), colour::Navy, 8, on);
-        line(170, out, route - 170, 0, c, on ? 2 : 1);
-        line(route, out, 0, y + 17 - out, c, on ? 2 : 1);
+        line(decoderRight, out, route - decoderRight, 0, c, on ? 2 : 1);
+        if (y + 17 != out)
+            line(route, out, 0, y + 17 - out, c, on ? 2 : 1);
         line(route, y + 17, 400 - route, 0, c, on ? 2 : 1);
         text(382, y + 3, QStringLiteral("CE"), c, 6);
         line(590, y + 26, 20, 0, colour::Grey);
@@ -403,9 +412,9 @@ void Instructions::Timer1_Timer()
 {
     if (example() != 3 || !isShown())
         return;
-    highlightOn_ = !highlightOn_;
+    // The decoded device stays highlighted on every tick.
     PanelFrame frame(Picture1, kOffset, scaleFor(3));
-    drawLegendLine(codeIndex(address.left(2)), highlightOn_);
+    drawLegend(codeIndex(address.left(2)));
 }
 
 void Instructions::Timer2_Timer()

@@ -54,9 +54,8 @@ private:
     void drawChipSelect();
     void drawClock();
     void drawReadWriteStatus();
-    void drawLegendLine(int codeIndex, bool highlighted);
+    void drawLegend(int highlighted);
     float scaleFor(int e) const { return e == 3 ? 1.21f : 1.28f; }
-    bool highlightOn_ = false;
 };
 
 }  // namespace orr::micro
