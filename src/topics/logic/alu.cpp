@@ -33,7 +33,12 @@ void busLines(int x, int y, int length)
         wire(x, y + 8 * i, length, 0, colour::Maroon);
 }
 
-QString decimalAndBinary(int v) { return QString::number(v) + QStringLiteral("  ") + eightBits(v); }
+// A register's value in decimal and, beside it, its eight bits.
+void registerValue(int x, int y, int v)
+{
+    label(x + 6, y, QString::number(v), colour::InputLevel, 9, true);
+    label(x + 70, y, eightBits(v), colour::InputLevel, 9, true);
+}
 
 }  // namespace
 
@@ -179,11 +184,11 @@ void Alu::drawAccumulator()
     const int accY = busY + 20, regY = busY + 110, decY = busY + 200;
     block(unitX, accY, unitW, 40, colour::Yellow, {});
     label(unitX + 6, accY + 3, QStringLiteral("Accumulator"), colour::Title, 8, true);
-    label(unitX + 6, accY + 20, decimalAndBinary(accumulator), colour::InputLevel, 9, true);
+    registerValue(unitX, accY + 20, accumulator);
     block(unitX, regY, unitW, 40, colour::Yellow, {});
     label(unitX + 6, regY + 3, QStringLiteral("Register A."), colour::Title, 8, true);
-    label(unitX + 6, regY + 20, decimalAndBinary(registerA), colour::InputLevel, 9, true);
-    block(unitX, decY, unitW, 40, colour::Yellow, {QStringLiteral("Instruction Decoder")});
+    registerValue(unitX, regY + 20, registerA);
+    block(unitX + 80, decY, unitW - 80, 40, colour::Yellow, {QStringLiteral("Instruction"), QStringLiteral("Decoder")});
 
     // The adder takes both registers and feeds its sum back into the accumulator.
     constexpr int addX = 150, addY = 85, addW = 110, addH = 70;
@@ -234,7 +239,7 @@ void Alu::drawStep()
         label(x, y, QStringLiteral("4. Store result in"), colour::Title, 9, true);
         label(x, y + 14, QStringLiteral("Accumulator."), colour::Title, 9, true);
         if (storedSum_ > 255) {
-            label(318, 74, QStringLiteral("1"), colour::Red, 9, true);
+            label(388, 70, QStringLiteral("1"), colour::Red, 9, true);
             label(150, y + 14, QStringLiteral("Overflow."), colour::Red, 9, true);
         }
         label(x, y + 36, QStringLiteral("Check."), colour::Title, 8, true);

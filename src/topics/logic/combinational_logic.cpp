@@ -454,8 +454,8 @@ void CombinationalLogic::drawMasking()
     const QString data = lastBits(dataByte, 8);
     const QString mask = lastBits(maskByte, 8);
     const QString out = maskBits(data, mask);
-    printCentred(75, 22, QStringLiteral("Data Input"), colour::Title, 7, 1);
-    printCentred(135, 22, QStringLiteral("Data Mask"), colour::Title, 7, 1);
+    printCentred(62, 22, QStringLiteral("Data Input"), colour::Title, 7, 1);
+    printCentred(150, 22, QStringLiteral("Data Mask"), colour::Title, 7, 1);
     printCentred(265, 22, QStringLiteral("Selected Data Output"), colour::Title, 7, 1);
     for (int i = 0; i < 8; ++i) {
         const int y = 48 + 32 * i;

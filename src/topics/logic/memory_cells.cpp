@@ -316,7 +316,7 @@ void MemoryCells::drawCell()
     label(t2x + 52, 292, QStringLiteral("Bitline"), colour::Maroon, 8, true);
     label(t2x + 99, 292, QStringLiteral("2"), colour::Maroon, 8, true);
     DrawLogicBit(t2x + 79, 272, colour::InputLevel, !cell.bitline);
-    label(t1x - 50, 272, QStringLiteral("Data"), colour::Black, 8, true);
+    label(t1x + 20, 266, QStringLiteral("Data"), colour::Black, 8, true);
 
     // The cell's state.
     constexpr int px = 480;
