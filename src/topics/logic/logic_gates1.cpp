@@ -115,13 +115,14 @@ void LogicGates1::drawSwitchCircuit(int e)
     heading(0, captionOf(e));
     int lampY = 0;
     if (e == 0) {
-        draw(100, 50, QStringLiteral("r20 nd25 r50 nr20 d25 bd25 d20 l50 u20 d20 r25 d28 bd25 d30"));
-        dot(120, 50, colour::Black);
+        // The switches stand 70 apart so that S2's name is clear of S1's push button.
+        draw(90, 50, QStringLiteral("r20 nd25 r70 nr20 d25 bd25 d20 l70 u20 d20 r35 d28 bd25 d30"));
+        dot(110, 50, colour::Black);
         dot(145, 120, colour::Black);
-        DrawPushSwitch(120, 77, QStringLiteral("S1"), A);
-        DrawPushSwitch(170, 77, QStringLiteral("S2"), B);
+        DrawPushSwitch(110, 77, QStringLiteral("S1"), A);
+        DrawPushSwitch(180, 77, QStringLiteral("S2"), B);
         lampY = 160;
-        label(64, 44, QStringLiteral("+5V"), colour::Maroon);
+        label(54, 44, QStringLiteral("+5V"), colour::Maroon);
     } else {
         draw(95, 30, QStringLiteral("c0 r50 nr50 d25 bd25 d35 bd25 d28 bd25 d30"));
         DrawPushSwitch(145, 57, QStringLiteral("S1"), A);
@@ -168,9 +169,13 @@ void LogicGates1::drawGateFunction(int e)
     label(52, 44, QStringLiteral("+5V"), colour::Maroon);
     label(62, 254, QStringLiteral("0V"));
 
-    logic::drawLargeGate(logic::logicGates1Gate(e), 270, 160);
-    label(258, 136, QStringLiteral("1"), colour::Grey, 7);
-    label(258, 174, QStringLiteral("2"), colour::Grey, 7);
+    const GateKind gate = logic::logicGates1Gate(e);
+    logic::drawLargeGate(gate, 270, 160);
+    // The exclusive OR's second curve stands 8 behind the body: its pin
+    // numbers move left with it.
+    const int pinX = gate == GateKind::Xor ? 251 : 258;
+    label(pinX, 136, QStringLiteral("1"), colour::Grey, 7);
+    label(pinX, 174, QStringLiteral("2"), colour::Grey, 7);
     boxOrLine(0, 369, 160, 0, 20, 0, colour::Black, QString());
     label(226, 133, QStringLiteral("A"));
     label(226, 176, QStringLiteral("B"));
