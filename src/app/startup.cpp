@@ -11,6 +11,7 @@
 
 #include "batch/batch_driver.h"
 #include "platform/msgbox.h"
+#include "platform/title_bar_icons.h"
 #include "shell/main_window.h"
 
 namespace orr {
@@ -39,6 +40,7 @@ int runSuite(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orrinvale V10"));
     registerFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("Verdana"), 8));
+    cacheTitleBarIcons();
 
     if (batchFile) {
         setMessageBoxesSilent(true);
