@@ -79,6 +79,9 @@ QIcon toolbarIcon(int button)
     return QIcon(pm);
 }
 
+// How far each cascaded window stands from the one behind it, in pixels.
+constexpr int kCascadeStep = 24;
+
 const char* const kToolTips[7] = {"Print.", "Copy graphics or text to clipboard.", "Topic notes.",
                                   "Show calculations.", "Show graph.", "Scale Down", "Scale Up"};
 
@@ -330,7 +333,7 @@ void MainWindow::CasWindows_Click(int index)
 {
     switch (index) {
     case 2:
-        area_->cascadeSubWindows();
+        cascadeWindows();
         break;
     case 4:
         if (Form* notice = form(QStringLiteral("Copy_right"))) {
@@ -348,6 +351,25 @@ void MainWindow::CasWindows_Click(int index)
     default:
         break;
     }
+}
+
+void MainWindow::cascadeWindows()
+{
+    // Each window steps one title bar down and right of the one behind it and
+    // keeps its size: a topic is laid out for its size, and QMdiArea's own
+    // cascade shrinks windows to fit the area.
+    const auto subs = area_->subWindowList(QMdiArea::StackingOrder);
+    QMdiSubWindow* active = area_->activeSubWindow();
+    int step = 0;
+    for (QMdiSubWindow* sub : subs) {
+        if (!sub->isVisible())
+            continue;
+        const int offset = kCascadeStep * step++;
+        sub->move(offset, offset);
+        sub->raise();
+    }
+    if (active)
+        active->raise();
 }
 
 void MainWindow::InfoSubMenu_Click(int index)

@@ -48,6 +48,7 @@ private:
     void buildToolbar();
     void MDIForm_Load();
     void unloadCompanions(bool includingValueEntry);
+    void cascadeWindows();
     void rebuildWindowList();
 
     bool batch_;

@@ -1,4 +1,5 @@
 // The seven toolbar actions: print, copy, notes, calculations, graph, scale down, scale up.
+#include <algorithm>
 #include <exception>
 
 #include "draw/primitives.h"
@@ -15,6 +16,10 @@
 namespace orr {
 
 namespace {
+// The design size of a topic window, in twips: what its layout is made for.
+constexpr int kDesignWidth = 10875;
+constexpr int kDesignHeight = 8055;
+
 template <class F> void step(F&& f)
 {
     try {
@@ -43,7 +48,7 @@ void atDesignSize(Form* w, const std::function<void()>& action)
     SuiteState& s = suite();
     BusyCursor busy;
     const float zoom = s.zoomLevel;
-    step([&] { w->setSize(10875, 8055); });
+    step([&] { w->setSize(kDesignWidth, kDesignHeight); });
     s.zoomLevel = 0;
     step([&] { callByName(w, QStringLiteral("results")); });
     step(action);
@@ -66,9 +71,11 @@ void MainWindow::Toolbar1_ButtonClick(int button)
     if (!w)
         return;
 
+    // Every topic opened later gets the saved size, so it never falls below the
+    // design size (a window shrunk by hand would make every later one a stub).
     auto saveSize = [&] {
-        s.savedWidth = w->width();
-        s.savedHeight = w->height();
+        s.savedWidth = std::max(w->width(), kDesignWidth);
+        s.savedHeight = std::max(w->height(), kDesignHeight);
     };
     switch (button) {
     case 1:
@@ -98,7 +105,7 @@ void MainWindow::Toolbar1_ButtonClick(int button)
     case 6:
         if (isToolWindow())
             return;
-        step([&] { w->setSize(10875, 8055); });
+        step([&] { w->setSize(kDesignWidth, kDesignHeight); });
         s.zoomLevel = 0;
         saveSize();
         if (auto* t = dynamic_cast<TopicForm*>(w)) {
