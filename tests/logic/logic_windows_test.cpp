@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QLineF>
+#include <QRectF>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -377,6 +379,49 @@ TEST_F(LogicWindows, NotesNameTheMarkedTruthTableRowAsDrawn)
                 EXPECT_TRUE(notes.contains(QStringLiteral("row left white"))) << t.name << " " << e;
         }
     EXPECT_GE(tables, 9);
+}
+
+// The gate networks of LogicGates1: gate bodies stand apart, a wire running
+// on from one line to the next has no pixel-wide break, and no vertical wire
+// runs past the horizontal wire it turns into by a unit or two.
+TEST_F(LogicWindows, GateNetworksHaveSeparateGatesAndUnbrokenWires)
+{
+    for (int e : {8, 9, 10, 11}) {
+        auto* w = test::openTopic<LogicGates1>(QStringLiteral("LogicGates1"), e);
+        ASSERT_NE(w, nullptr);
+        std::vector<DrawnShape> shapes;
+        w->Picture1->shapeLog = &shapes;
+        w->results();
+        w->Picture1->shapeLog = nullptr;
+        std::vector<QRectF> bodies;
+        std::vector<QLineF> across, down;
+        for (const DrawnShape& s : shapes) {
+            const QRectF r = QRectF(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2)).normalized();
+            if (s.kind == DrawnShape::FilledBox && r.height() > 40 && s.colour != QColor(Qt::white))
+                bodies.push_back(r);
+            else if (s.kind == DrawnShape::Line && s.y1 == s.y2 && s.x1 != s.x2)
+                across.push_back(QLineF(std::min(s.x1, s.x2), s.y1, std::max(s.x1, s.x2), s.y1));
+            else if (s.kind == DrawnShape::Line && s.x1 == s.x2 && s.y1 != s.y2)
+                down.push_back(QLineF(s.x1, std::min(s.y1, s.y2), s.x1, std::max(s.y1, s.y2)));
+        }
+        for (size_t i = 0; i < bodies.size(); ++i)
+            for (size_t j = i + 1; j < bodies.size(); ++j)
+                EXPECT_FALSE(bodies[i].adjusted(-3, -3, 3, 3).intersects(bodies[j]))
+                    << "example " << e << ": gates at " << bodies[i].top() << " and " << bodies[j].top() << " touch";
+        for (const QLineF& a : across)
+            for (const QLineF& b : across) {
+                const double gap = b.x1() - a.x2();
+                EXPECT_FALSE(std::fabs(a.y1() - b.y1()) < 0.01 && gap > 0 && gap < 2.5)
+                    << "example " << e << ": break of " << gap << " at " << a.x2() << "," << a.y1();
+            }
+        for (const QLineF& d : down)
+            for (const QLineF& a : across) {
+                const bool turns = std::fabs(a.x1() - d.x1()) < 0.01 || std::fabs(a.x2() - d.x1()) < 0.01;
+                const double past = d.y2() - a.y1();
+                EXPECT_FALSE(turns && past > 0 && past < 3 && d.y1() < a.y1())
+                    << "example " << e << ": wire at x " << d.x1() << " runs " << past << " past " << a.y1();
+            }
+    }
 }
 
 TEST_F(LogicWindows, ButtonCaptionsAndVisibilityPerExample)

@@ -342,24 +342,26 @@ void LogicGates1::drawSixNand()
 {
     const logic::Lg1Signals s = logic::logicGates1(11, A, B);
     heading(45, captionOf(11));
-    draw(45, 89, QStringLiteral("c0 r50 nu13 nd13 l20 d93 r40 bd25 l50 u68 r30 nu13 nd13 l50"));
-    draw(224, 89, QStringLiteral("c0 d12 r10 bd25 l10 d15 bd54 r110 u56 r40 br118 bu12 r40 nu12 nd13"));
-    dot(75, 89, colour::Black);
+    // The inverters C and D stand 8 apart; every wire ends on a gate input
+    // (13 above and 12 below a gate's centre line) or output, without steps.
+    draw(45, 83, QStringLiteral("c0 r50 nu13 nd12 l20 d99 r40 bd25 l50 u68 r30 nu13 nd12 l50"));
+    draw(224, 83, QStringLiteral("c0 d18 r10 bd25 l10 d13 bd56 r110 u56 r40 br118 bu12 r40 nu13 nd12"));
+    dot(75, 83, colour::Black);
     dot(65, 139, colour::Black);
-    DrawNandGate(125, 89);
+    DrawNandGate(125, 83);
     DrawNandGate(125, 139);
     DrawNandGate(145, 195);
     DrawNandGate(264, 114);
-    DrawNandGate(394, 127);
+    DrawNandGate(393, 127);
     DrawNandGate(562, 127);
     label(240, 22, QStringLiteral("6 NAND Gates "), colour::Title, 9);
 
-    label(30, 83, QStringLiteral("A"));
+    label(30, 77, QStringLiteral("A"));
     label(30, 133, QStringLiteral("B"));
-    nodeValue(QStringLiteral("A"), 50, 75, colour::InputLevel, A);
+    nodeValue(QStringLiteral("A"), 50, 69, colour::InputLevel, A);
     nodeValue(QStringLiteral("B"), 50, 125, colour::InputLevel, B);
-    nodeValue(QStringLiteral("C"), 201, 75, colour::OutputLevel, s.c);
-    label(213, 75, QStringLiteral("C"));
+    nodeValue(QStringLiteral("C"), 201, 69, colour::OutputLevel, s.c);
+    label(213, 69, QStringLiteral("C"));
     nodeValue(QStringLiteral("D"), 201, 143, colour::OutputLevel, s.d);
     label(213, 143, QStringLiteral("D"));
     nodeValue(QStringLiteral("E"), 380, 100, 5, s.e);
