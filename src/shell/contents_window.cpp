@@ -330,7 +330,8 @@ void ComputingTreeIndex::keepFixedSize() { setSize(kFixedWidth, kFixedHeight); }
 
 QTreeWidgetItem* ComputingTreeIndex::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text)
 {
-    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(TreeView1);
+    // A root starts apart from the tree; buildTree adds the filled roots at once.
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem;
     item->setText(0, text);
     item->setData(0, kNodeKeyRole, key);
     nodes_.push_back(item);
@@ -354,8 +355,9 @@ void ComputingTreeIndex::buildTree()
         for (const char* example : t.examples)
             addNode(topic, QString(), QString::fromUtf8(example));
     }
-    // A root holding topics opens so its topics are in view. Expanding once
-    // after filling lays the tree out once, not once per topic.
+    // Filled apart and added at once, the tree is laid out once, not once per
+    // node. A root holding topics opens so its topics are in view.
+    TreeView1->addTopLevelItems(QList<QTreeWidgetItem*>(roots.begin(), roots.end()));
     for (QTreeWidgetItem* root : roots)
         if (root->childCount() > 0)
             root->setExpanded(true);
