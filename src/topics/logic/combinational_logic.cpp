@@ -486,7 +486,7 @@ void CombinationalLogic::drawParity()
 {
     const QString d = lastBits(dataByte, 4);
     const bool even = evenParity(d);
-    constexpr int g1 = 72, g2 = 152, gx = 150, g3x = 300, g3 = 112;
+    constexpr int g1 = 72, g2 = 152, gx = 150, g3x = 310, g3 = 112;
     const int ys[] = {g1 + kGateInputUpper, g1 + kGateInputLower, g2 + kGateInputUpper, g2 + kGateInputLower};
     for (int i = 0; i < 4; ++i)
         inputLine(levels_, QStringLiteral("D") + QString::number(3 - i), ys[i], gx - 30, bitAt(d, i));
@@ -510,10 +510,10 @@ void CombinationalLogic::drawParity()
     label(outX + 80, g3 - 6, QStringLiteral("Even Parity Added."), colour::Black, 8, true);
     junction(outX + 15, g3);
     wire(outX + 15, g3, 0, 50);
-    wire(outX + 15, g3 + 50, 12, 0);
-    DrawNotGateSmall(outX + 54, g3 + 50);
-    levels_.show(QStringLiteral("Odd"), outX + 104, g3 + 50, colour::OutputLevel, !even);
-    label(outX + 120, g3 + 44, QStringLiteral("Odd Parity Added."), colour::Black, 8, true);
+    wire(outX + 15, g3 + 50, 4, 0);
+    DrawNotGateSmall(outX + 46, g3 + 50);
+    levels_.show(QStringLiteral("Odd"), outX + 94, g3 + 50, colour::OutputLevel, !even);
+    label(outX + 110, g3 + 44, QStringLiteral("Odd Parity Added."), colour::Black, 8, true);
 
     label(20, 215, QStringLiteral("Transmitted Data."), colour::Title, 9, true);
     const auto row = [&](int y, const QString& caption, bool parity) {
