@@ -285,6 +285,37 @@ TEST_F(LogicWindows, BooleanPostulateGatesShowOnRequest)
     EXPECT_TRUE(w->drawnGates().empty());
 }
 
+// Every level digit of the Boolean gates stands clear above its wire: no
+// horizontal wire runs through the rows a digit's glyph covers.
+TEST_F(LogicWindows, BooleanDigitsStandClearOfTheirWires)
+{
+    for (int e = 0; e < 8; ++e) {
+        auto* w = test::openTopic<BooleanAlgebra>(QStringLiteral("BooleanAlgebra"), e);
+        ASSERT_NE(w, nullptr);
+        if (e == 0 && !w->gatesShown)
+            w->Trigger[0]->click();
+        std::vector<DrawnShape> shapes;
+        w->Picture1->shapeLog = &shapes;
+        w->results();
+        w->Picture1->shapeLog = nullptr;
+        std::vector<logic::NodeProbe> digits;
+        for (const auto& g : w->drawnGates()) {
+            digits.insert(digits.end(), g.inputs.begin(), g.inputs.end());
+            digits.push_back(g.output);
+        }
+        ASSERT_FALSE(digits.empty()) << e;
+        for (const logic::NodeProbe& d : digits)
+            for (const DrawnShape& s : shapes) {
+                if (s.kind != DrawnShape::Line || s.y1 != s.y2)
+                    continue;
+                const bool under = std::min(s.x1, s.x2) < d.x + 7 && std::max(s.x1, s.x2) > d.x;
+                const double below = s.y1 - d.y;  // the glyph of a size-8 digit covers about 2 to 10
+                EXPECT_FALSE(under && below > 1 && below < 10.5)
+                    << "example " << e << ": digit at " << d.x << "," << d.y << " struck by the wire at " << s.y1;
+            }
+    }
+}
+
 // ---- behaviour the learner sees ----
 
 TEST_F(LogicWindows, AndGateFunctionFollowsTheSwitchButtons)

@@ -18,8 +18,10 @@ namespace {
 using logic::GateKind;
 
 constexpr int kLabelled = 75, kUnlabelled = 53;
-constexpr int kOutputDx = 40, kOutputDy = 6;
-constexpr int kTextDy = 6;  // texts stand this far above the line they name
+// A level's digit stands above the wire it names with its foot clear of the
+// line, even where the wire runs on under it to the next gate.
+constexpr int kOutputDx = 40, kOutputDy = 10;
+constexpr int kTextDy = 10;  // texts stand this far above the line they name
 constexpr int kRight = 648;  // right edge of the drawing, in logical units
 
 QString captionOf(int e)
@@ -490,6 +492,10 @@ void BooleanAlgebra::drawSimplifyingDeMorgan()
     };
     int y = 44;
     for (const QString& s : steps1) {
+        // A double bar stands two levels high: the line gets room above it
+        // so that the bars clear the text of the line before.
+        if (s.contains(QLatin1String("~~")))
+            y += 5;
         rule(-40, y, s, colour::Maroon, 7);
         y += 12;
     }
