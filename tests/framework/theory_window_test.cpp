@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "shell/companion_windows.h"
-#include "suite_fixture.h"
-#include "topics/framework/topic_form.h"
+#include "fresh_topic.h"
 
 using namespace orr;
 
@@ -17,19 +16,9 @@ namespace {
 const QString kNotesStart = QStringLiteral("The Data Bus in this example is just eight bits wide.");
 const QString kPrintingStart = QStringLiteral("Select the Printing toolbar button.");
 
-class TheoryShowings : public ::testing::Test {
+class TheoryShowings : public test::FreshTopic {
 protected:
-    void SetUp() override
-    {
-        main = test::mainWindow();
-        for (const char* name : {"Theory", "DataAddressBus"})
-            FormRegistry::instance().unload(QLatin1String(name));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        suite().zoomLevel = 0;
-        suite().savedWidth = suite().savedHeight = 0;
-        topic = test::openTopic<TopicForm>(QStringLiteral("DataAddressBus"), 0);
-        ASSERT_NE(topic, nullptr);
-    }
+    TheoryShowings() : FreshTopic({"Theory"}) {}
     void TearDown() override
     {
         main->Toolbar1_ButtonClick(6);
@@ -39,8 +28,6 @@ protected:
     {
         return dynamic_cast<TheoryWindow*>(FormRegistry::instance().loadedForm(QStringLiteral("Theory")));
     }
-    MainWindow* main = nullptr;
-    TopicForm* topic = nullptr;
 };
 
 TEST_F(TheoryShowings, EveryShowingRenewsTheWindow)

@@ -7,28 +7,15 @@
 #include <QMdiSubWindow>
 #include <map>
 
-#include "suite_fixture.h"
-#include "topics/framework/topic_form.h"
+#include "fresh_topic.h"
 
 using namespace orr;
 
 namespace {
 
-class WindowSizes : public ::testing::Test {
+class WindowSizes : public test::FreshTopic {
 protected:
-    void SetUp() override
-    {
-        main = test::mainWindow();
-        for (const char* name : {"DataAddressBus", "LogicGates1"})
-            FormRegistry::instance().unload(QLatin1String(name));
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        suite().zoomLevel = 0;
-        suite().savedWidth = suite().savedHeight = 0;
-        topic = test::openTopic<TopicForm>(QStringLiteral("DataAddressBus"), 0);
-        ASSERT_NE(topic, nullptr);
-    }
-    MainWindow* main = nullptr;
-    TopicForm* topic = nullptr;
+    WindowSizes() : FreshTopic({"LogicGates1"}) {}
 };
 
 TEST_F(WindowSizes, CascadeKeepsEverySizeAndStepsThePlaces)
