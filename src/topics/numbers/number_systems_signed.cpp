@@ -44,9 +44,9 @@ void numberLine(int y, const std::vector<Mark>& marks, const QString& leftEnd, c
     printCentred(xOf(-n), y + 8, QStringLiteral("-n"), Black, 8, 0);
     printCentred(mid, y + 8, QStringLiteral("0"), Black, 8, 0);
     printCentred(xOf(n), y + 8, QStringLiteral("+n"), Black, 8, 0);
-    printMeasured(0, y + 22, QStringLiteral("n = ") + num(n), Grey, 7);
-    printMeasured(left - 60, y - 5, leftEnd, Grey, 7);
-    printMeasured(right + 8, y - 5, rightEnd, Grey, 7);
+    printCentred(mid, y + 22, QStringLiteral("n = ") + num(n), Grey, 7, 0);
+    printMeasured(left, y + 22, leftEnd, Grey, 8);
+    printDigitRow(right, y + 22, rightEnd, Grey, 8);
     int lift = 14;
     for (const Mark& m : marks) {
         const int x = xOf(m.value);
