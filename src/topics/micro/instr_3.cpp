@@ -82,7 +82,8 @@ int Instr_3::oddinst()
     s.selectedRow = groupedRow(info.op, s.selectedRow);
     const int row = s.selectedRow;
 
-    drawMemoryPanel(s);
+    if (!info.stack)
+        drawMemoryPanel(s);
     boxOrLine(0, 225, 165, 0, 230, 25, colour::Black, QStringLiteral("BFS"));
     boxOrLine(0, 225, 165, 0, 230, 25, colour::White, QStringLiteral("B"));
     printTitleLines(info.heading, rows.empty() ? QString() : rows[size_t(row - 1)].description);

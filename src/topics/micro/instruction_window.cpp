@@ -105,7 +105,7 @@ void InstructionWindow::configureExample(int e)
 
 int InstructionWindow::drawTable(const InstructionInfo& info)
 {
-    return showAddressingModeTable(cpu(), *this, info.title1, info.title2, info.opCodes, info.strip);
+    return showAddressingModeTable(cpu(), *this, info.title1, info.title2, info.opCodes, info.strip, !info.stack);
 }
 
 void InstructionWindow::drawExample(int e)
@@ -118,7 +118,7 @@ void InstructionWindow::drawExample(int e)
     drawAllRegisters(s);
     s.selectedRow = drawTable(info);
     if (info.stack)
-        replaceMemoryByStack(s);
+        drawStackPanel(s);
     if (info.vector)
         drawInterruptVector();
     redrawing_ = false;

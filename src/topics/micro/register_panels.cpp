@@ -300,9 +300,10 @@ void PanelView::show(CpuState& s, Panel p)
 void PanelView::setFlagCell(CpuState& s, Panel flag, const QString& t) { micro::setFlagCell(s, flag, t); }
 
 int showAddressingModeTable(CpuState& s, TopicForm& window, const QString& title1, const QString& title2,
-                            const std::array<QString, 8>& opCodes, const QString& strip)
+                            const std::array<QString, 8>& opCodes, const QString& strip, bool memoryPanel)
 {
-    drawMemoryPanel(s);
+    if (memoryPanel)
+        drawMemoryPanel(s);
     filledBox(225, 165, 230, 25, colour::Black, colour::White);
     printTitleLines(title1, title2);
 

@@ -56,9 +56,11 @@ void showWorkedExample(int row);
 void showStrip(const QString& text);
 // Memory panel, title box, table, highlight and worked example (the row's
 // own, or strip when one is given); configures selectors 0..2 of the
-// window; returns (and stores) the selected row.
+// window; returns (and stores) the selected row. Without the memory panel
+// when the window shows something else in its place.
 int showAddressingModeTable(CpuState& s, TopicForm& window, const QString& title1, const QString& title2,
-                            const std::array<QString, 8>& opCodes, const QString& strip = QString());
+                            const std::array<QString, 8>& opCodes, const QString& strip = QString(),
+                            bool memoryPanel = true);
 // Parts of the table for windows that fill it with rows of their own: the two
 // title lines in their box, the frame with its heading, the inverted bar over
 // row 1..8.
