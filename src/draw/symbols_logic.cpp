@@ -29,6 +29,11 @@ void indicator(int x, int y, long colour, const QString& digit)
     text(x, y, digit, colour);
 }
 
+// A filled box covers one pixel more than its height, so that the fill of a
+// gate body would stand a pixel below its bottom line: the fill is one pixel
+// shorter and the outline drawn over it closes the shape.
+double bodyFillHeight(double half) { return 2 * half - 1 / scale(); }
+
 // The AND outline (front half-disc, body, outline, input leads) in fill,
 // with the front of the given radius centred at x + body; lead sizes by size.
 struct AndShape {
@@ -41,7 +46,7 @@ struct AndShape {
 void andOutline(int x, int y, const AndShape& s, long fill)
 {
     circle(-7, x + s.body, y, s.radius, fill, 3 * kPi / 2, kPi / 2);
-    box(x, y, 0, -s.half, s.body, 2 * s.half, fill);
+    box(x, y, 0, -s.half, s.body, bodyFillHeight(s.half), fill);
     line(x, y, 0, -s.half, s.body + 1, 0);
     line(x, y, 0, s.half, s.body + 1, 0);
     line(x, y, 0, -s.half + 1, 0, 2 * s.half - 1);
@@ -112,7 +117,7 @@ double orOutline(int x, int y, const OrShape& s, long fill, double behind)
 
     circle(-4, x + s.straight, y + s.half, s.front, fill, alpha * kPi / 180, kPi / 2);
     circle(-4, x + s.straight, y - s.half, s.front, fill, 3 * kPi / 2, (360 - alpha) * kPi / 180);
-    box(x, y, 0, -s.half, s.straight, 2 * s.half, fill);
+    box(x, y, 0, -s.half, s.straight, bodyFillHeight(s.half), fill);
 
     const BackCurve back = backOf(s);
     backArc(x, y, back, 15);
