@@ -80,6 +80,7 @@ void drawBinaryFloatingPoint(double mantissa, int exponent)
     } else {
         int magnitudeExponent = 0;
         std::frexp(mag, &magnitudeExponent);
+        w = 0;
         printMarkedUp(0, 104,
                       QStringLiteral("Normalised.   0.") + f.magnitudeBits + QStringLiteral(" \u00D7 2sup(") +
                           QString::number(magnitudeExponent) +
@@ -105,6 +106,8 @@ void drawBinaryFloatingPoint(double mantissa, int exponent)
     const int expRight = field(fracRight + 50, y, f.exponentBits, Blue);
     pointer(fracRight + 61, y, QStringLiteral("Sign bit"));
     Q_UNUSED(expRight)
+
+    w = 0;
 
     printMarkedUp(0, 284,
                   QStringLiteral("Check   ") + text(f.fieldValue) + QStringLiteral(" \u00D7 2sup(") +

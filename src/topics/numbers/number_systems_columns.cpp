@@ -25,12 +25,12 @@ const char* const kHeads[7][2] = {{"Units", ""},           {"Tens", ""},       {
 
 int columnX(int right, int k) { return right - k * kPitch - kPitch / 2; }
 
-void placeHeadings(int right, int y, int columns)
+void placeHeadings(int right, int y, int columns, int height)
 {
     for (int k = 0; k < columns && k < 7; ++k) {
         printCentred(columnX(right, k), y, QLatin1String(kHeads[k][0]), Navy, 6, 1);
         printCentred(columnX(right, k), y + 11, QLatin1String(kHeads[k][1]), Navy, 6, 1);
-        boxOrLine(0, right - (k + 1) * kPitch, y - 3, 0, 0, 150, ButtonFace, QString());
+        boxOrLine(0, right - (k + 1) * kPitch, y - 3, 0, 0, height, ButtonFace, QString());
     }
 }
 
@@ -56,7 +56,7 @@ void drawAddition(double a, double b, double c)
     const numbers::ColumnAddition w = numbers::columnAddition({(long long)a, (long long)b, (long long)c});
     printMeasured(0, 2, QStringLiteral("Place Value."), Navy, 10, true);
     constexpr int right = 520;
-    placeHeadings(right, 20, 7);
+    placeHeadings(right, 20, 7, 145);
     const char* const names[] = {"a", "b", "c"};
     for (int i = 0; i < 3; ++i) {
         printMeasured(0, 52 + i * 24, QLatin1String(names[i]) + QStringLiteral(" = ") + QString::number(w.values[i]),
@@ -89,7 +89,7 @@ void drawSubtraction(double a, double b)
     const numbers::ColumnSubtraction w = numbers::columnSubtraction((long long)a, (long long)b);
     printMeasured(0, 2, QStringLiteral("Place Value."), Navy, 10, true);
     constexpr int right = 520;
-    placeHeadings(right, 20, 7);
+    placeHeadings(right, 20, 7, 121);
     printMeasured(0, 52, QStringLiteral("a = ") + QString::number(w.a), Black, 9);
     printMeasured(0, 76, QStringLiteral("b = ") + QString::number(w.b), Black, 9);
     placeRow(right, 50, w.top, Black);
@@ -196,7 +196,7 @@ void drawPlaceValue(double count)
     const long long n = std::llabs((long long)count);
     printMeasured(0, 2, QStringLiteral("Place Value."), Navy, 10, true);
     constexpr int right = 520;
-    placeHeadings(right, 20, 7);
+    placeHeadings(right, 20, 7, 95);
     // The decimal parts to the right of the point.
     const char* const parts[] = {"Decimal Parts (tenths)", "(hundredths)", "(thousandths)"};
     for (int i = 0; i < 3; ++i)
@@ -206,7 +206,7 @@ void drawPlaceValue(double count)
     printMeasured(right + 14, 56, QStringLiteral(".  0  0  0"), Grey, 9);
     printMeasured(0, 90, QStringLiteral("Counting in Negative Integers."), Black, 8);
     placeRow(right, 88, n, Red, true);
-    printMeasured(right - 7 * kPitch - 14, 88, QStringLiteral("-"), Red, 13, true);
+    printCentred(columnX(right, int(QString::number(n).size())), 88, QStringLiteral("-"), Red, 13, 1);
     printCaptioned(0, 130, QStringLiteral("Integer count value = "), QString::number(n), 10, Blue);
     printCaptioned(0, 150, QStringLiteral("Integer Count value = (-"), QString::number(n) + QLatin1Char(')'), 10, Red);
     printMeasured(0, 190, QStringLiteral("Units,    Tens,    Hundreds, .....Millions"), Black, 9);

@@ -122,8 +122,10 @@ void drawFurtherDivision(double a, double b)
     int w = 0;
     printFraction(0, 70, 10, QString(), Black, true, num(a), num(b), w);
     printMeasured(0, 110, QStringLiteral("Numerator and denominator multiplied"), Black, 9);
+    w = 0;
     printMarkedUp(0, 124, QStringLiteral("by 10sup(") + QString::number(d.power) + QLatin1Char(')'), Black, 9, w);
     printMeasured(0, 140, QStringLiteral("to make numerator a whole number."), Black, 9);
+    w = 0;
     printFraction(300, 110, 10, QString(), Black, true, numtext::general(d.scaledA), numtext::general(d.scaledB), w);
     printCaptioned(0, 176, QStringLiteral("Answer c = "), numtext::general(d.answer), 12, Red);
     printMeasured(0, 204,
