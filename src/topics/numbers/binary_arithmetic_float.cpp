@@ -54,7 +54,7 @@ void drawBinaryFloatingPoint(double mantissa, int exponent)
                   Black, 10, w);
 
     // The fractional weights a learner converts the mantissa's fraction with.
-    constexpr int tx = 500;
+    constexpr int tx = 470;
     printMeasured(tx, 2, QStringLiteral("Decimal to Fractional Binary."), Navy, 8, true);
     const char* const weights[] = {"0.5", "0.25", "0.125", "0.0625", "0.03125"};
     const char* const bits[] = {"= .1", "= .01", "= .001", "= .0001", "= .00001"};
