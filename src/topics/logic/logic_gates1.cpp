@@ -364,9 +364,9 @@ void LogicGates1::drawSixNand()
     label(213, 69, QStringLiteral("C"));
     nodeValue(QStringLiteral("D"), 201, 143, colour::OutputLevel, s.d);
     label(213, 143, QStringLiteral("D"));
-    nodeValue(QStringLiteral("E"), 380, 100, 5, s.e);
+    nodeValue(QStringLiteral("E"), 380, 100, colour::Purple, s.e);
     label(367, 100, QStringLiteral("E"));
-    nodeValue(QStringLiteral("F"), 380, 145, 2, s.f);
+    nodeValue(QStringLiteral("F"), 380, 145, colour::Green, s.f);
     label(367, 145, QStringLiteral("F"));
     nodeValue(QStringLiteral("G"), 510, 110, colour::Title, s.g);
     label(498, 110, QStringLiteral("G"));
