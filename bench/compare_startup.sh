@@ -12,18 +12,17 @@ RUNS=${2:-15}
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 
-# One run of the given command: wall-clock and CPU microseconds on one line.
-# On a busy machine the CPU time (perf's task clock, when perf is installed)
-# is the steadier figure of the two.
+# Two runs of the given command: wall-clock microseconds of the plain run and
+# CPU microseconds of a run under perf's task clock (0 without perf), on one
+# line. On a busy machine the CPU time is the steadier figure of the two.
 time_once() {
-    : >"$dir/cpu"
     start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    : >"$dir/cpu"
     if command -v perf >/dev/null; then
         perf stat -x, -e task-clock -o "$dir/cpu" "$@" >/dev/null 2>&1
-    else
-        "$@" >/dev/null 2>&1
     fi
-    end=$(date +%s%N)
     awk -F, -v wall=$(( (end - start) / 1000 )) '/task-clock/ { cpu = $1 * 1000 } END { printf "%d %d\n", wall, cpu }' "$dir/cpu"
 }
 
