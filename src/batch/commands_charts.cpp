@@ -12,8 +12,15 @@ namespace orr {
 
 namespace {
 
-const BatchCommand chartCommand(QStringLiteral("chart"), [](BatchContext& c, const QString&) {
+// With a file name the current chart is also saved there as a PNG image.
+const BatchCommand chartCommand(QStringLiteral("chart"), [](BatchContext& c, const QString& arg) {
     const ChartState& s = currentChart();
+    if (!arg.trimmed().isEmpty()) {
+        ChartControl chart;
+        chart.setState(s);
+        if (!chart.image(QSize(620, 430)).save(arg.trimmed(), "PNG"))
+            throw BatchError(QStringLiteral("cannot write '%1'").arg(arg.trimmed()));
+    }
     int flags = 0;
     for (const ChartState::Series& series : s.series)
         flags |= series.statFlags;
