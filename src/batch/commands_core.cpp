@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTextEdit>
 #include <QTimer>
 #include <cmath>
@@ -130,6 +131,13 @@ BatchCommand cmdClick(QStringLiteral("click"), [](BatchContext&, const QString& 
         b->click();
     else if (auto* l = qobject_cast<Label*>(w))
         emit l->clicked(l->index());
+    else if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        // A click into a text box activates its window and gives the box the
+        // focus, so the box that had it sees it leave.
+        e->window()->activateWindow();
+        e->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+    }
     else
         throw BatchError(QStringLiteral("'%1' cannot be clicked").arg(a.trimmed()));
 });
@@ -185,6 +193,13 @@ BatchCommand cmdSet(QStringLiteral("set"), [](BatchContext&, const QString& a) {
         pe->setPlainText(t);
     } else if (auto* te = qobject_cast<QTextEdit*>(w)) {
         te->setPlainText(t);
+    } else if (auto* sb = qobject_cast<QSpinBox*>(w)) {
+        // An up-down control: the value, through its change handler.
+        bool ok = false;
+        const int v = t.trimmed().toInt(&ok);
+        if (!ok)
+            throw BatchError(QStringLiteral("'%1' needs a whole number").arg(name));
+        sb->setValue(v);
     } else {
         throw BatchError(QStringLiteral("'%1' is not a text box").arg(name));
     }
