@@ -352,7 +352,7 @@ void DataFiles::drawIndexSequential()
     text(530, 200, QStringLiteral("Surfaces 10"), colour::Black, 8);
     text(530, 216, QStringLiteral("Cylinders 10"), colour::Black, 8);
     text(10, 250, QStringLiteral("Search key %1:").arg(key), colour::Black, 9, true);
-    text(10, 270, QStringLiteral("the cylinder index gives the cylinder, its surface index the surface, and the"),
+    text(10, 270, QStringLiteral("The cylinder index gives the cylinder, its surface index the surface, and the"),
          colour::Navy, 8);
     text(10, 286, QStringLiteral("surface's sector index the sector; only that sector is then read in sequence."),
          colour::Navy, 8);

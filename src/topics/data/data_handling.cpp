@@ -170,8 +170,10 @@ bool DataHandling::DataEntryBox_KeyPress(int index, QChar key)
     text(10, 288, QStringLiteral("Last operator key press   '") + shown + QStringLiteral("'"), colour::Maroon, 9, true);
     suite().drawingScale = scale;
     Picture1->update();
-    if (data::orderKeyAllowed(index, key))
+    if (data::orderKeyAllowed(index, key)) {
+        Label1->hide();
         return true;
+    }
     Label1->setText(data::orderKeyRefusal(index));
     Label1->show();
     Label1->raise();
@@ -285,7 +287,7 @@ void DataHandling::drawOrderForm()
     text(10, 226, QStringLiteral("formats. Therefore further validation will be necessary.)"), colour::Black, 7);
     text(10, 246, QStringLiteral("Enter details to complete the form. Tab to next field. Click over methods."), colour::Red, 8);
     text(10, 264, QStringLiteral("Press, TAB to next field"), colour::Grey, 7);
-    heading(480, 36, QStringLiteral("Methods of data validation."));
+    text(470, 36, QStringLiteral("Methods of data validation."), colour::Title, 9, true);
     const char* const methods[] = {"Number of characters.", "Format of characters.", "Range of data values.",
                                    "Consistency of information.", "Size or length of data.", "Date or number format."};
     const ClickItems items = dataHandlingItems(4, 0);

@@ -522,10 +522,10 @@ void DataStructures::drawList()
 
     heading(280, 6, QStringLiteral("Traversed by Pointer."));
     const auto order = list.traversal();
-    // The list as a chain, five boxes a row: Start, then each item, then Finish.
+    // The list as a chain, four boxes a row: Start, then each item, then Finish.
     const auto place = [](int k, int& x, int& y) {
-        x = 290 + (k % 5) * 82;
-        y = 50 + (k / 5) * 70;
+        x = 285 + (k % 4) * 92;
+        y = 50 + (k / 4) * 70;
     };
     text(280, 28, QStringLiteral("Start"), colour::Red, 8, true);
     for (int k = 0; k < int(order.size()); ++k) {
