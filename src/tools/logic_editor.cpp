@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "platform/controls.h"
 #include "platform/msgbox.h"
@@ -65,7 +66,7 @@ const QString kExamples =
 
 // Window and layout, in twips.
 constexpr int kWidth = 9000;
-constexpr int kHeight = 5100;
+constexpr int kHeight = 4950;
 constexpr int kMargin = 120;
 constexpr int kGap = 90;
 constexpr int kBoxesTop = 1500;
@@ -109,28 +110,51 @@ LogicEditor::LogicEditor() : Form(QStringLiteral("LogicEditor"))
     QFont arial(QStringLiteral("Arial"));
     arial.setPixelSize(18);
     EquationTextBox->setFont(arial);
-    EquationTextBox->setGeometry(twips(kMargin, kMargin, kWidth - 3 * kMargin - 1440 - 240, 510));
     connect(EquationTextBox, &QLineEdit::textChanged, this, [this] { EquationTextBox_Change(); });
 
     Enter = new CommandButton(this, QStringLiteral("Enter"));
     Enter->setCaption(QStringLiteral("Enter"));
-    Enter->setGeometry(twips(kWidth - kMargin - 1440 - 240, kMargin, 1440, 510));
     connect(Enter, &QPushButton::clicked, this, [this] { Enter_Click(); });
 
     QFont small = font();
     small.setPixelSize(11);
     Label1 = new Label(this, QStringLiteral("Label1"));
     Label1->setFont(small);
-    Label1->setGeometry(twips(kMargin, 780, kWidth - 2 * kMargin - 240, 300));
     Label5 = new Label(this, QStringLiteral("Label5"));
     Label5->setFont(small);
-    Label5->setGeometry(twips(kMargin, 1080, kWidth - 2 * kMargin - 240, 300));
 
     buildKeypad();
     buildVariables();
-    Picture1->setGeometry(0, 0, twipsToPixels(kWidth), twipsToPixels(kHeight));
     Picture1->lower();
-    resize(twipsToPixels(kWidth - 240), twipsToPixels(kBoxesTop + kBoxesHeight + kMargin));
+}
+
+void LogicEditor::layoutControls()
+{
+    // Everything is placed from the left margin; the right-hand column keeps the
+    // same margin to the window's inner edge.
+    const int right = std::max(scaleWidth(), kKeypadWidth + 3200) - kMargin;
+    Picture1->setGeometry(0, 0, QWidget::width(), QWidget::height());
+    EquationTextBox->setGeometry(twips(kMargin, kMargin, right - kMargin - 1440 - kMargin, 510));
+    Enter->setGeometry(twips(right - 1440, kMargin, 1440, 510));
+    Label1->setGeometry(twips(kMargin, 780, right - kMargin, 300));
+    Label5->setGeometry(twips(kMargin, 1080, right - kMargin, 300));
+    Frame->setGeometry(twips(kMargin, kBoxesTop, kKeypadWidth, kBoxesHeight));
+    const int left = kMargin + kKeypadWidth + kMargin;
+    const int width = right - left;
+    Panel3D1->setGeometry(twips(left, kBoxesTop, width, kBoxesHeight));
+    const int inner = width - 2 * kMargin;
+    Label2->setGeometry(twips(kMargin, 90, inner, 300));
+    const int w = (inner - (kVariables - 1) * 60) / kVariables;
+    for (int i = 0; i < kVariables; ++i) {
+        const int x = kMargin + i * (w + 60);
+        SelectButton[size_t(i)]->setGeometry(twips(x, 420, w, 450));
+        InputLabel[size_t(i)]->setGeometry(twips(x, 930, w, 330));
+    }
+    const int half = (inner - kMargin) / 2;
+    Label3->setGeometry(twips(kMargin, 1500, half, 300));
+    Label7->setGeometry(twips(2 * kMargin + half, 1500, half, 300));
+    Label4->setGeometry(twips(kMargin, 1860, half, 540));
+    Label6->setGeometry(twips(2 * kMargin + half, 1860, half, 540));
 }
 
 void LogicEditor::buildKeypad()
@@ -138,7 +162,6 @@ void LogicEditor::buildKeypad()
     Frame = new QFrame(this);
     Frame->setObjectName(QStringLiteral("Frame"));
     Frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame->setGeometry(twips(kMargin, kBoxesTop, kKeypadWidth, kBoxesHeight));
     const int inner = kKeypadWidth - 2 * kMargin;
     for (size_t r = 0; r < kRows.size(); ++r) {
         const int n = int(kRows[r].size());
@@ -156,46 +179,35 @@ void LogicEditor::buildKeypad()
 
 void LogicEditor::buildVariables()
 {
-    const int left = kMargin + kKeypadWidth + kMargin;
-    const int width = kWidth - 240 - kMargin - left;
     Panel3D1 = new Panel3D(this, QStringLiteral("Panel3D1"));
-    Panel3D1->setGeometry(twips(left, kBoxesTop, width, kBoxesHeight));
-
-    auto label = [this](const QString& name, const QRect& r, const QString& text) {
+    auto label = [this](const QString& name, const QString& text) {
         auto* l = new Label(Panel3D1, name);
-        l->setGeometry(r);
         l->setAlignment(Qt::AlignCenter);
         l->setText(text);
         return l;
     };
-    const int inner = width - 2 * kMargin;
-    Label2 = label(QStringLiteral("Label2"), twips(kMargin, 90, inner, 300), QStringLiteral("Variables"));
-    const int w = (inner - (kVariables - 1) * 60) / kVariables;
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Variables"));
     for (int i = 0; i < kVariables; ++i) {
-        const int x = kMargin + i * (w + 60);
         auto* b = new CommandButton(Panel3D1, QStringLiteral("SelectButton"), i);
-        b->setGeometry(twips(x, 420, w, 450));
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &CommandButton::clickedIndex, this, [this](int k) { SelectButton_Click(k); });
         SelectButton[size_t(i)] = b;
-        Label* v = label(QStringLiteral("InputLabel"), QRect(), QString());
-        v->setObjectName(controlName(QStringLiteral("InputLabel"), i));
-        v->setGeometry(twips(x, 930, w, 330));
-        v->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        auto* v = new Label(Panel3D1, QStringLiteral("InputLabel"), i);
+        v->setAlignment(Qt::AlignCenter);
+        v->setFrameStyle(QFrame::Box | QFrame::Plain);
         connect(v, &Label::changed, this, [this, i] { InputLabel_Change(i); });
         InputLabel[size_t(i)] = v;
     }
-    const int half = (inner - kMargin) / 2;
     QFont big = font();
     big.setPixelSize(20);
     big.setBold(true);
-    Label3 = label(QStringLiteral("Label3"), twips(kMargin, 1500, half, 300), QStringLiteral("Q"));
-    Label7 = label(QStringLiteral("Label7"), twips(2 * kMargin + half, 1500, half, 300), QStringLiteral("NOT Q"));
-    Label4 = label(QStringLiteral("Label4"), twips(kMargin, 1860, half, 540), QString());
-    Label6 = label(QStringLiteral("Label6"), twips(2 * kMargin + half, 1860, half, 540), QString());
+    Label3 = label(QStringLiteral("Label3"), QStringLiteral("Q"));
+    Label7 = label(QStringLiteral("Label7"), QStringLiteral("NOT Q"));
+    Label4 = label(QStringLiteral("Label4"), QString());
+    Label6 = label(QStringLiteral("Label6"), QString());
     for (Label* l : {Label4, Label6}) {
         l->setFont(big);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setFrameStyle(QFrame::Box | QFrame::Plain);
     }
 }
 
@@ -215,6 +227,7 @@ void LogicEditor::formLoad()
         setLeft(m->widthTwips() / 2 - 4500);
         setTop(m->heightTwips() / 5);
     }
+    layoutControls();
     s.currentWindow = this;
     s.currentPicture = Picture1;
     s.entryLock = true;
@@ -236,6 +249,8 @@ void LogicEditor::formLoad()
         SelectButton[size_t(i)]->setCaption(QLatin1String(kVariableNames[i]));
     evaluate();
 }
+
+void LogicEditor::formResize() { layoutControls(); }
 
 void LogicEditor::formActivate()
 {

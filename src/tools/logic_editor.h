@@ -33,6 +33,7 @@ public:
 
     void formLoad() override;
     void formActivate() override;
+    void formResize() override;
     void formUnload() override;
 
     // The learner's actions, as the controls' handlers run them.
@@ -66,6 +67,7 @@ public:
 private:
     void buildKeypad();
     void buildVariables();
+    void layoutControls();
     void evaluate();
 
     ScriptControl script_;
