@@ -111,6 +111,8 @@ LogicEditor::LogicEditor() : Form(QStringLiteral("LogicEditor"))
     arial.setPixelSize(18);
     EquationTextBox->setFont(arial);
     connect(EquationTextBox, &QLineEdit::textChanged, this, [this] { EquationTextBox_Change(); });
+    // The Return key in the box does what the Enter button does.
+    connect(EquationTextBox, &QLineEdit::returnPressed, this, [this] { Enter_Click(); });
 
     Enter = new CommandButton(this, QStringLiteral("Enter"));
     Enter->setCaption(QStringLiteral("Enter"));
