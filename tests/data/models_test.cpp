@@ -16,7 +16,7 @@ TEST(DataStructuresModel, ExchangeSortAndItsLog)
         std::vector<float> out;
         std::vector<std::pair<float, float>> exchanges;
     } cases[] = {
-        {{30, 10, 20}, 3, Order::Ascending, {10, 20, 30}, {{30, 10}, {20, 30}}},
+        {{30, 10, 20}, 3, Order::Ascending, {10, 20, 30}, {{30, 10}, {30, 20}}},
         {{30, 10, 20}, 3, Order::Descending, {30, 20, 10}, {{10, 20}}},
         // Equal values are exchanged in ascending order, never in descending.
         {{5, 5}, 2, Order::Ascending, {5, 5}, {{5, 5}}},
@@ -228,7 +228,7 @@ TEST(DataFilesModel, CheckDigits)
     const struct {
         const char* digits;
         int sum, check;
-    } cases[] = {{"12345", 35, 2}, {"0", 0, 0}, {"55443320", 112, 2}, {"19", 11, 0}, {"28", 12, 1}, {"5", 5, 5}};
+    } cases[] = {{"12345", 35, 2}, {"0", 0, 0}, {"55443320", 144, 1}, {"19", 11, 0}, {"28", 12, 1}, {"5", 5, 5}};
     for (const auto& c : cases) {
         EXPECT_EQ(weightedSum(std::string(c.digits)), c.sum) << c.digits;
         EXPECT_EQ(checkDigit(c.sum), c.check);
