@@ -82,8 +82,9 @@ QString withoutLeadingBlanks(const QString& text)
     return text.mid(i);
 }
 
-// Runs a step and marks the editor busy while it does, so that clicks reaching
-// the window while the script control keeps it responsive do not start another.
+// Marks the editor busy while the script control evaluates: the control keeps
+// the window responsive, and clicks that reach it meanwhile must not start
+// another evaluation in the same engine.
 class Busy {
 public:
     explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QTimer>
 #include <initializer_list>
 #include <ostream>
 #include <vector>
@@ -227,6 +229,22 @@ TEST(LogicEditor, AnEvaluationPastTheTimeOutEndsInTheErrorBoxAndTheWindowGoesOn)
     e->SelectButton[0]->click();
     EXPECT_EQ(e->Label4->caption(), QStringLiteral("0"));
     EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST(LogicEditor, ClosingTheWindowDuringAnEvaluationStopsItWithoutAMessage)
+{
+    LogicEditor* e = openEditor();
+    ASSERT_TRUE(e);
+    e->ScriptControl1().AddCode(QStringLiteral("Function Spin()\nDo\nLoop\nEnd Function"));
+    typeInto(e, QStringLiteral("Spin()"));
+    QTimer::singleShot(100, [] { FormRegistry::instance().unload(QStringLiteral("LogicEditor")); });
+    QElapsedTimer clock;
+    clock.start();
+    e->Enter->click();
+    EXPECT_LT(clock.elapsed(), 5000) << "stopped, not run to the time-out";
+    EXPECT_FALSE(FormRegistry::instance().isLoaded(QStringLiteral("LogicEditor")));
+    EXPECT_TRUE(takeMessages().empty());
+    QCoreApplication::processEvents();
 }
 
 }  // namespace
