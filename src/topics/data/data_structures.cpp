@@ -365,16 +365,16 @@ void DataStructures::drawMerge()
         c.push_back(QStringLiteral("EOF"));
         return c;
     };
-    text(10, 4, QStringLiteral("Sorted data file #1."), colour::Title, 8, true);
-    text(10, 20, QStringLiteral("Sorted data file #2."), colour::Title, 8, true);
-    cellColumn(30, 44, column(mergeFile1), colour::Cyan);
-    cellColumn(110, 44, column(mergeFile2), colour::Lime);
-    text(175, 4, QStringLiteral("Merged data file #3."), colour::Title, 8, true);
-    cellColumn(190, 44, column(merged), colour::Yellow);
-    text(30, 28, QStringLiteral("#1"), colour::Black, 8, true);
-    text(110, 28, QStringLiteral("#2"), colour::Black, 8, true);
-    text(190, 28, QStringLiteral("#3"), colour::Black, 8, true);
+    cellColumn(30, 24, column(mergeFile1), colour::Cyan);
+    cellColumn(110, 24, column(mergeFile2), colour::Lime);
+    cellColumn(190, 24, column(merged), colour::Yellow);
+    text(40, 6, QStringLiteral("#1"), colour::Black, 8, true);
+    text(120, 6, QStringLiteral("#2"), colour::Black, 8, true);
+    text(200, 6, QStringLiteral("#3"), colour::Black, 8, true);
     heading(290, 4, orderText());
+    text(470, 4, QStringLiteral("#1  Sorted data file #1."), colour::Navy, 7, true);
+    text(470, 18, QStringLiteral("#2  Sorted data file #2."), colour::Green, 7, true);
+    text(470, 32, QStringLiteral("#3  Merged data file #3."), colour::Black, 7, true);
     for (int k = 0; k < int(log.size()); ++k) {
         const auto& s = log[std::size_t(k)];
         QString line;
@@ -384,7 +384,7 @@ void DataStructures::drawMerge()
         else
             line = QStringLiteral("File #%1 at EOF,  ").arg(s.record1 ? 2 : 1);
         line += QStringLiteral("merge ") + cell(s.moved) + QStringLiteral(" to file #3");
-        text(290, 24 + 14 * k, line, s.fromFile == 1 ? colour::Navy : colour::Green, 7);
+        text(290, 52 + 14 * k, line, s.fromFile == 1 ? colour::Navy : colour::Green, 7);
     }
 }
 
@@ -451,52 +451,57 @@ void DataStructures::drawArray()
 void DataStructures::drawStack()
 {
     const int S = stack.size(), c = stack.count();
-    const int bottom = 380, x = 260;
+    const int bottom = 370, x = 260;
     for (int i = 0; i < S; ++i)
         boxedText(x, bottom - 16 * (i + 1), 70, 16, i < c ? cell(stack.cell(i)) : kEmptyCell,
                   i < c ? colour::Yellow : colour::White, i < c ? colour::Black : colour::Grey, 7);
-    rightText(x - 8, bottom - 14, QStringLiteral("Bottom"), colour::Grey, 7);
-    // The stack pointer marks the next free cell.
-    const int py = bottom - 16 * c - 8;
-    text(80, py - 7, QStringLiteral("Stack Pointer"), colour::Red, 8, true);
-    arrowTo(190, py, x - 2, py, colour::Red);
-    boxedText(470, 60, 80, 20, cell(in.stackBuffer), colour::Cyan, colour::Black, 8);
-    text(470, 40, QStringLiteral("Data in Buffer"), colour::Title, 8, true);
-    arrowTo(468, 70, x + 72, bottom - 16 * std::min(c + 1, S) + 8, colour::Navy);
-    boxedText(470, 180, 80, 20, stackOutShown ? cell(stackOut) : kEmptyCell, colour::Cyan, colour::Black, 8);
-    text(470, 160, QStringLiteral("Data out Buffer"), colour::Title, 8, true);
+    rightText(x - 6, bottom - 14, QStringLiteral("Bottom"), colour::Grey, 7);
+    // The stack pointer marks the next free cell: data comes in there and a
+    // pop takes the item below it, so both buffers stand at its row.
+    const int row = bottom - 16 * (c + 1);
+    boxOrLine(0, x, row, 0, 70, 16, colour::Red, QStringLiteral("B"));
+    boxedText(430, row, 70, 16, cell(in.stackBuffer), colour::Cyan, colour::Black, 7);
+    text(506, row + 1, QStringLiteral("Data in Buffer"), colour::Title, 8, true);
+    arrowTo(428, row + 8, x + 71, row + 8, colour::Navy);
+    boxedText(120, row, 70, 16, stackOutShown ? cell(stackOut) : kEmptyCell, colour::Cyan, colour::Black, 7);
+    rightText(114, row + 1, QStringLiteral("Data out Buffer"), colour::Title, 8);
+    arrowTo(x - 1, row + 8, 192, row + 8, colour::Navy);
     text(20, 10, QStringLiteral("Stack size = %1").arg(S), colour::Black, 9, true);
     text(20, 30, QStringLiteral("Stacked data items = %1").arg(c), colour::Black, 9, true);
-    text(430, 260, QStringLiteral("Last in, first out:"), colour::Navy, 8);
-    text(430, 276, QStringLiteral("PUSH adds at the pointer,"), colour::Navy, 8);
-    text(430, 292, QStringLiteral("POP takes the item below it."), colour::Navy, 8);
+    text(20, 50, QStringLiteral("Stack Pointer"), colour::Red, 9, true);
+    text(130, 50, QStringLiteral("= %1 (the red cell)").arg(c), colour::Red, 9);
+    text(430, 10, QStringLiteral("Last in, first out:"), colour::Navy, 8);
+    text(430, 26, QStringLiteral("PUSH adds at the pointer,"), colour::Navy, 8);
+    text(430, 42, QStringLiteral("POP takes the item below it."), colour::Navy, 8);
 }
 
 void DataStructures::drawQueue()
 {
     const int Q = queue.size(), c = queue.count();
-    const int top = 30, x = 260;
+    const int top = 40, x = 260;
     for (int i = 0; i < Q; ++i)
         boxedText(x, top + 16 * i, 70, 16, i < c ? cell(queue.cell(i)) : kEmptyCell,
                   i < c ? colour::Yellow : colour::White, i < c ? colour::Black : colour::Grey, 7);
-    text(150, top - 2, QStringLiteral("Front"), colour::Red, 8, true);
-    text(150, top + 10, QStringLiteral("Pointer"), colour::Red, 8, true);
-    arrowTo(205, top + 8, x - 2, top + 8, colour::Red);
+    text(250, top - 30, QStringLiteral("Front"), colour::Red, 8, true);
+    text(250, top - 17, QStringLiteral("Pointer"), colour::Red, 8, true);
+    boxOrLine(0, x, top, 0, 70, 16, colour::Red, QStringLiteral("B"));
+    // Removal takes cell 0 out to the left; new data joins behind the rear.
+    boxedText(120, top, 70, 16, queueOutShown ? cell(queueOut) : kEmptyCell, colour::Cyan, colour::Black, 7);
+    rightText(114, top + 1, QStringLiteral("Data out Buffer"), colour::Title, 8);
+    arrowTo(x - 1, top + 8, 192, top + 8, colour::Navy);
     if (c > 0) {
-        const int ry = top + 16 * (c - 1) + 8;
-        text(120, ry + 8, QStringLiteral("Rear Pointer"), colour::Green, 8, true);
-        arrowTo(205, ry + 14, x - 2, ry, colour::Green);
+        const int rear = top + 16 * (c - 1);
+        boxOrLine(0, x, rear, 0, 70, 16, colour::Green, QStringLiteral("B"));
+        text(340, rear + 1, QStringLiteral("\u25C4 Rear Pointer"), colour::Green, 8, true);
     }
-    text(470, 40, QStringLiteral("Data in Buffer"), colour::Title, 8, true);
-    boxedText(470, 60, 80, 20, cell(in.queueData), colour::Cyan, colour::Black, 8);
-    text(470, 160, QStringLiteral("Data out Buffer"), colour::Title, 8, true);
-    boxedText(470, 180, 80, 20, queueOutShown ? cell(queueOut) : kEmptyCell, colour::Cyan, colour::Black, 8);
-    arrowTo(x + 72, top + 8, 468, 190, colour::Navy);
-    text(20, 360, QStringLiteral("Queue size = %1").arg(Q), colour::Black, 9, true);
-    text(20, 380, QStringLiteral("Queued data items = %1").arg(c), colour::Black, 9, true);
-    text(430, 260, QStringLiteral("First in, first out: a removal"), colour::Navy, 8);
-    text(430, 276, QStringLiteral("moves every item one cell"), colour::Navy, 8);
-    text(430, 292, QStringLiteral("towards the front."), colour::Navy, 8);
+    const int next = top + 16 * std::min(c, Q);
+    boxedText(470, next, 70, 16, cell(in.queueData), colour::Cyan, colour::Black, 7);
+    text(546, next + 1, QStringLiteral("Data in Buffer"), colour::Title, 8, true);
+    arrowTo(468, next + 8, c < Q ? x + 71 : 440, next + 8, colour::Navy);
+    text(20, 340, QStringLiteral("Queue size = %1").arg(Q), colour::Black, 9, true);
+    text(20, 360, QStringLiteral("Queued data items = %1").arg(c), colour::Black, 9, true);
+    text(430, 340, QStringLiteral("First in, first out: a removal moves"), colour::Navy, 8);
+    text(430, 356, QStringLiteral("every item one cell towards the front."), colour::Navy, 8);
 }
 
 void DataStructures::drawList()
@@ -594,7 +599,11 @@ void DataStructures::drawTree()
         text(int(xs[i]) + 20, yOf(nodes[i].depth) - 8, QString(QChar('A' + int(i))), colour::Navy, 7, true);
     }
     if (!nodes.empty())
-        text(360, 46, QStringLiteral("Root Node."), colour::Red, 8, true);
+        text(372, 52, QStringLiteral("Root Node."), colour::Red, 8, true);
+    if (nodes.size() < data::kTreeKeys.size())
+        text(10, 24, QStringLiteral("Build Tree places the next key."), colour::Grey, 8);
+    else if (visited == 0)
+        text(10, 24, QStringLiteral("Traverse visits the next node in preorder."), colour::Grey, 8);
     // The array form of the tree, and the walk so far.
     heading(10, 272, QStringLiteral("Binary Tree stored in an Array."));
     const char* heads[] = {"Position.", "Left Pointer.", "Data.", "Right Pointer."};
