@@ -1,0 +1,32 @@
+// Block-diagram symbols: labelled boxes, arrows between them and a chain of
+// boxes joined by arrows, as the microprocessor diagrams draw registers,
+// buses and address calculations. Design units, like the rest of the kit.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace orr {
+
+// A box w x h with its top left at (x, y), filled and outlined, with text
+// centred in it; lines of text are separated by '\n'.
+void DrawLabelledBox(int x, int y, int w, int h, const QString& text, long fill, long ink, int size = 8,
+                     bool bold = false);
+
+// A straight arrow from (x1, y1) to (x2, y2), its head at the second point.
+// Horizontal and vertical arrows take the kit's arrowheads; any other
+// direction a rotated one.
+void DrawArrow(int x1, int y1, int x2, int y2, long colour);
+
+// One box of a chain: a caption printed above the box and the box's text.
+struct ChainBox {
+    QString caption;
+    QString text;
+};
+
+// Boxes w x h side by side from (x, y), gap apart, each captioned above and
+// joined to the next by an arrow across the gap.
+void DrawBoxChain(int x, int y, int w, int h, int gap, const std::vector<ChainBox>& boxes, long fill, long ink,
+                  long captionColour);
+
+}  // namespace orr
