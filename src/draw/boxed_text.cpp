@@ -29,8 +29,12 @@ void arrowTo(double x1, double y1, double x2, double y2, long colour)
         (y2 > y1 ? arrowheadDown : arrowheadUp)(x2, y2, colour, 6);
     else if (y1 == y2)
         (x2 > x1 ? arrowheadRight : arrowheadLeft)(x2, y2, colour, 6);
-    else
-        rotatedArrowhead(x2, y2, std::atan2(-(y1 - y2) * s, x1 - x2) * 180 / M_PI - 22.5, colour, 8);
+    else {
+        // A wedge about the direction back along the line, angles counter-clockwise from 0 to 360.
+        const double back = std::atan2((y2 - y1) * s, x1 - x2) * 180 / M_PI;
+        const auto norm = [](double a) { return std::fmod(a + 720.0, 360.0) * M_PI / 180; };
+        circle(-4, x2, y2, 7, colour, norm(back - 20), norm(back + 20));
+    }
 }
 
 }  // namespace orr

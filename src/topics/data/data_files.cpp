@@ -129,7 +129,7 @@ void DataFiles::configureExample(int e)
         shown = 3;
         break;
     case 5:
-        sel(0, QStringLiteral("Customer No."), num(operatorEntry));
+        sel(0, QStringLiteral("Customer No."), QString::number(qint64(operatorEntry)));
         shown = 0;
         t0 = true;
         Trigger[0]->setCaption(QStringLiteral("New customer"));
@@ -277,7 +277,7 @@ void DataFiles::drawRecord()
     int x = 20;
     for (int k = 0; k < 7; ++k) {
         const int w = k < 6 ? 66 + widths[k] * 3 : 96;
-        boxedText(x, 60, w, 24, QString::fromLatin1(fields[k]), colour::Cyan, colour::Navy, 7, true);
+        boxedText(x, 60, w, 24, QString::fromLatin1(fields[k]), colour::Cyan, colour::Navy, 6, true);
         boxedText(x, 84, w, 22, QString::fromLatin1(samples[k]), colour::White, colour::Black, 7);
         x += w;
     }
@@ -509,7 +509,7 @@ void DataFiles::drawCheckDigits()
     text(10, 144, QStringLiteral("Divide total by 11, remainder becomes the check digit."), colour::Black, 8);
     text(10, 164, QStringLiteral("Check digit = %1").arg(data::checkDigit(total)), colour::Green, 10, true);
 
-    const std::string entry = data::operatorDigits(FormatNumber(operatorEntry, true).trimmed().toStdString(), L);
+    const std::string entry = data::operatorDigits(std::to_string(int64_t(operatorEntry)), L);
     const int entryTotal = data::weightedSum(entry);
     QString terms;
     for (int i = 0; i < int(entry.size()); ++i)
