@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "tools/equation_editor.h"
 #include "topics/numbers/matrices.h"
 #include "values/formatters.h"
 #include "values/limit_value.h"
@@ -231,8 +232,12 @@ void NumberSystems::SelectButton_Click(int index)
         results();
         return;
     }
-    if (index == equationSelector(e))
-        return;  // opens the equation editor once it exists; shown disabled until then
+    if (index == equationSelector(e)) {
+        // The editor checks the worked answer with the example's expression and values.
+        static const char* const expressions[] = {"a + b + c", "a - b", "a * b", "b / a"};
+        EquationEditor::openWith(QLatin1String(expressions[e]), a, b, c);
+        return;
+    }
     TopicForm::SelectButton_Click(index);
 }
 
@@ -257,8 +262,6 @@ void NumberSystems::Trigger_Click(int index)
 void NumberSystems::drawExample(int e)
 {
     setCaption(title + QStringLiteral(":   ") + exampleCaption(e));
-    if (const int q = equationSelector(e); q >= 0)
-        SelectButton[q]->setEnabled(false);
     setTriggerCaption(e);
     using namespace number_systems;
     switch (e) {
