@@ -42,7 +42,7 @@ void symbolCaption(int x, int y, const QString& text) { label(x, y, text, colour
 
 void fet(int x, int y, const QString& label, bool on, bool depletion)
 {
-    circle(-2, x + 13, y + 10, 22, on ? colour::Red : colour::ButtonFace);
+    circle(-2, x + 13, y + 10, 22, on ? colour::Red : colour::Grey);
     DrawFet(x, y, !depletion, label);
     stateText(x + 36, y + 16, on);
 }

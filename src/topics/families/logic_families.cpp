@@ -182,9 +182,9 @@ void LogicFamilies::drawDtl(const FamilyState& s)
     }
     DrawDiodes(100, 120, QStringLiteral("D1"), 1);
     DrawDiodes(100, 170, QStringLiteral("D2"), 1);
-    rail(170, 64, 169, QStringLiteral("+5V"));
-    DrawResistorVertical(170, 64, QStringLiteral("1"), colour::White, 4000);
-    wire(170, 120, 0, 50);
+    rail(170, 44, 169, QStringLiteral("+5V"));
+    DrawResistorVertical(170, 44, QStringLiteral("1"), colour::White, 4000);
+    wire(170, 100, 0, 70);
     junction(170, 145);
     wire(170, 145, 20, 0);
     DrawDiodes(190, 145, QStringLiteral("D3"), 0);
@@ -197,13 +197,13 @@ void LogicFamilies::drawDtl(const FamilyState& s)
     stateText(364, 152, s.on[0]);
     wire(339, 186, 0, 10);
     DrawEarth(339, 196);
-    DrawResistorVertical(339, 64, QStringLiteral("3"), colour::White, 2000);
-    wire(339, 120, 0, -14);
-    junction(339, 113);
-    wire(339, 113, 100, 0);
-    outputTerminal(442, 113, QStringLiteral("Output"), s.outputLevel);
-    nodeText(178, 124, node(s, "junction"));
-    nodeText(236, 160, node(s, "base"));
+    DrawResistorVertical(339, 44, QStringLiteral("3"), colour::White, 2000);
+    wire(339, 100, 0, 6);
+    junction(339, 100);
+    wire(339, 100, 100, 0);
+    outputTerminal(442, 100, QStringLiteral("Output"), s.outputLevel);
+    nodeText(176, 104, node(s, "junction"));
+    nodeText(234, 178, node(s, "base"));
     label(300, 210, QStringLiteral("T1 base-emitter junction"), colour::Black, 7);
     label(300, 222, node(s, "bias"), stateColour(s.on[0]), 8, true);
     DrawNandGate(500, 250);
@@ -219,7 +219,7 @@ void LogicFamilies::drawTtl(const FamilyState& s)
     DrawResistorVertical(40, 22, QStringLiteral("1"), colour::White, 4000);
     wire(40, 78, 0, 127);
     DrawMultiEmitterTransistor(40, 205, QStringLiteral("T1"));
-    stateText(96, 226, s.on[0]);
+    stateText(134, 212, s.on[0]);
     wire(109, 166, 41, 0);
     DrawResistorVertical(219, 22, QStringLiteral("2"), colour::White, 1600);
     wire(219, 78, 0, 49);
@@ -244,103 +244,108 @@ void LogicFamilies::drawTtl(const FamilyState& s)
     stateText(354, 246, s.on[3]);
     wire(329, 277, 0, 23);
     // Inputs to the emitters, each clamped by a diode to 0V.
-    inputTerminal(40, 250, QStringLiteral("A"), QString());
-    wire(43, 250, 60, 0);
-    wire(103, 246, 0, 4);
-    inputTerminal(96, 272, QStringLiteral("B"), QString());
-    wire(99, 272, 24, 0);
-    wire(123, 246, 0, 26);
-    label(0, 236, s.inputA, colour::InputLevel, 8, true);
-    label(46, 280, s.inputB, colour::InputLevel, 8, true);
-    DrawDiodes(70, 250, QStringLiteral("D1"), 3);
-    wire(70, 284, 0, 16);
+    wire(103, 246, 0, 6);
+    wire(23, 252, 80, 0);
+    inputTerminal(20, 252, QStringLiteral("A"), QString());
+    label(30, 236, s.inputA, colour::InputLevel, 8, true);
+    DrawDiodes(40, 252, QStringLiteral("D1"), 3);
+    wire(40, 286, 0, 14);
+    wire(123, 246, 0, 18);
+    wire(73, 264, 50, 0);
+    inputTerminal(70, 264, QString(), QString());
+    label(104, 272, QStringLiteral("B"), colour::Black, 8, true);
+    label(116, 272, s.inputB, colour::InputLevel, 8, true);
+    wire(84, 264, 0, 2);
+    DrawDiodes(84, 266, QStringLiteral("D2"), 3);
     nodeText(46, 150, node(s, "t1Base"));
-    nodeText(160, 190, node(s, "t2Base"));
+    nodeText(116, 150, node(s, "t2Base"));
     nodeText(226, 98, node(s, "t2Collector"));
-    nodeText(226, 248, node(s, "t4Base"));
-    // The second input's clamp sits beside the output stage's rail end.
-    DrawDiodes(140, 272, QStringLiteral("D2"), 3);
-    wire(123, 272, 17, 0);
-    wire(140, 306, 0, -6);
+    nodeText(226, 220, node(s, "t4Base"));
     DrawNandGate(500, 60);
     symbolCaption(490, 90, QStringLiteral("NAND Gate Symbol."));
-    label(440, 240, QStringLiteral("Voltages are approximate to show transistor"), colour::Title, 7);
-    label(440, 252, QStringLiteral("ON/OFF conditions when 0.6V forward biases a"), colour::Title, 7);
-    label(440, 264, QStringLiteral("semiconductor junction, causing it to conduct."), colour::Title, 7);
+    label(395, 112, QStringLiteral("Voltages are approximate to show transistor"), colour::Title, 6);
+    label(395, 124, QStringLiteral("ON/OFF conditions when 0.6V forward biases a"), colour::Title, 6);
+    label(395, 136, QStringLiteral("semiconductor junction, causing it to conduct."), colour::Title, 6);
 }
 
 // ECL NOR: input transistors T1, T2 against the reference transistor T3 over
 // a shared emitter resistor, with the emitter follower T4 at the output.
 void LogicFamilies::drawEcl(const FamilyState& s)
 {
-    rail(89, 30, 410, QStringLiteral("0V"));
-    rail(219, 290, 280, QStringLiteral("-5V"));
+    rail(79, 30, 440, QStringLiteral("0V"));
+    rail(239, 290, 280, QStringLiteral("-5V"));
+    // A base terminal left of its transistor, its level below the lead.
+    const auto base = [&](int x, const QString& name, const QString& level) {
+        wire(x - 17, 150, 17, 0);
+        inputTerminal(x - 20, 150, name, QString());
+        label(x - 24, 164, level, colour::InputLevel, 8, true);
+    };
     // Reference side.
-    inputTerminal(20, 150, QStringLiteral("Vref"), QString());
+    base(10, QString(), QString());
     label(0, 170, QStringLiteral("Vref = -1V"), colour::Black, 8, true);
-    DrawNpnTransistor(20, 150, QStringLiteral("T3"));
-    stateText(114, 160, s.on[2]);
-    DrawResistorVertical(89, 30, QStringLiteral("3"), colour::White, 330);
-    wire(89, 86, 0, 25);
+    DrawNpnTransistor(10, 150, QStringLiteral("T3"));
+    stateText(104, 128, s.on[2]);
+    DrawResistorVertical(79, 30, QStringLiteral("3"), colour::White, 330);
+    wire(79, 86, 0, 25);
     // Inputs.
-    inputTerminal(150, 150, QStringLiteral("A"), s.inputA);
-    DrawNpnTransistor(150, 150, QStringLiteral("T1"));
-    stateText(244, 160, s.on[0]);
-    inputTerminal(290, 150, QStringLiteral("B"), s.inputB);
-    DrawNpnTransistor(290, 150, QStringLiteral("T2"));
-    stateText(384, 160, s.on[1]);
-    wire(219, 100, 140, 0);
-    wire(219, 100, 0, 11);
-    wire(359, 100, 0, 11);
-    DrawResistorVertical(290, 30, QStringLiteral("1"), colour::White, 330);
-    wire(290, 86, 0, 14);
-    junction(290, 100);
-    nodeText(296, 84, node(s, "collector"));
+    base(170, QStringLiteral("A"), s.inputA);
+    DrawNpnTransistor(170, 150, QStringLiteral("T1"));
+    stateText(264, 128, s.on[0]);
+    base(320, QStringLiteral("B"), s.inputB);
+    DrawNpnTransistor(320, 150, QStringLiteral("T2"));
+    stateText(414, 128, s.on[1]);
+    wire(239, 100, 150, 0);
+    wire(239, 100, 0, 11);
+    wire(389, 100, 0, 11);
+    DrawResistorVertical(314, 30, QStringLiteral("1"), colour::White, 330);
+    wire(314, 86, 0, 14);
+    junction(314, 100);
+    nodeText(330, 86, node(s, "collector"));
     // Shared emitters and R2.
-    wire(89, 191, 0, 14);
-    wire(219, 191, 0, 14);
-    wire(359, 191, 0, 14);
-    wire(89, 205, 270, 0);
-    junction(219, 205);
-    DrawResistorVertical(219, 205, QStringLiteral("2"), colour::White, 1300);
-    wire(219, 261, 0, 29);
-    label(280, 226, node(s, "vr2"), colour::Red, 8, true);
+    wire(79, 191, 0, 14);
+    wire(239, 191, 0, 14);
+    wire(389, 191, 0, 14);
+    wire(79, 205, 310, 0);
+    junction(239, 205);
+    DrawResistorVertical(239, 205, QStringLiteral("2"), colour::White, 1300);
+    wire(239, 261, 0, 29);
+    label(300, 226, node(s, "vr2"), colour::Red, 8, true);
     label(0, 214, node(s, "t3"), stateColour(s.on[2]), 8, true);
     // Emitter follower.
-    wire(359, 100, 41, 0);
-    wire(400, 100, 0, -31);
-    wire(400, 69, 30, 0);
-    DrawNpnTransistor(430, 69, QStringLiteral("T4"));
-    wire(499, 110, 0, 14);
-    junction(499, 117);
-    wire(499, 117, 61, 0);
-    DrawResistorVertical(499, 124, QStringLiteral("4"), colour::White, 1500);
-    wire(499, 180, 0, 110);
-    outputTerminal(563, 117, QStringLiteral("Output"), s.outputLevel);
+    wire(389, 100, 41, 0);
+    wire(430, 100, 0, -31);
+    wire(430, 69, 20, 0);
+    DrawNpnTransistor(450, 69, QStringLiteral("T4"));
+    wire(519, 110, 0, 14);
+    junction(519, 117);
+    wire(519, 117, 51, 0);
+    DrawResistorVertical(519, 124, QStringLiteral("4"), colour::White, 1500);
+    wire(519, 180, 0, 110);
+    outputTerminal(573, 117, QStringLiteral("Output"), s.outputLevel);
     label(0, 250, QStringLiteral("Logic 0 = -1.6V"), colour::Title, 8, true);
     label(0, 264, QStringLiteral("Logic 1 = -0.6V"), colour::Title, 8, true);
-    DrawNorGate(560, 220);
-    symbolCaption(550, 250, QStringLiteral("NOR Gate Symbol."));
+    DrawNorGateSmall(585, 200);
+    symbolCaption(528, 216, QStringLiteral("NOR Gate Symbol."));
 }
 
 // I²L NOR: injector transistors T1, T2 feed the bases of T3, T4, whose
 // collectors share the output; a closed switch holds its input LOW.
 void LogicFamilies::drawI2l(const FamilyState& s)
 {
-    rail(61, 270, 200, QStringLiteral("Injector"));
+    rail(61, 275, 220, QStringLiteral("Injector"));
     label(466, 14, QStringLiteral("+5V"), colour::Maroon, 8, true);
     DrawResistorVertical(480, 34, QStringLiteral("external"), colour::White, 5000);
     wire(229, 90, 331, 0);
     junction(480, 90);
     outputTerminal(563, 90, QStringLiteral("Output"), s.outputLevel);
-    label(420, 110, node(s, "output"), colour::Red, 8, true);
+    label(250, 64, node(s, "output"), colour::Red, 8, true);
     const auto cell = [&](int dx, const QString& injector, const QString& driver, const QString& sw, bool on,
                           bool input, const QString& name, const QString& level, const QString& state) {
-        DrawPnpTransistor(130 + dx, 200, injector);
-        wire(130 + dx, 200, 0, 15);
-        DrawEarth(130 + dx, 215);
-        wire(61 + dx, 241, 0, 29);
-        wire(61 + dx, 161, 0, -21);
+        DrawPnpTransistor(130 + dx, 215, injector);
+        wire(130 + dx, 215, 0, 15);
+        DrawEarth(130 + dx, 230);
+        wire(61 + dx, 256, 0, 19);
+        wire(61 + dx, 176, 0, -36);
         wire(61 + dx, 140, 99, 0);
         junction(120 + dx, 140);
         DrawNpnTransistor(160 + dx, 140, driver);
@@ -358,10 +363,10 @@ void LogicFamilies::drawI2l(const FamilyState& s)
     };
     cell(0, QStringLiteral("T1"), QStringLiteral("T3"), QStringLiteral("S1"), s.on[2], s.on[2], QStringLiteral("A"),
          s.inputA, node(s, "a"));
-    cell(200, QStringLiteral("T2"), QStringLiteral("T4"), QStringLiteral("S2"), s.on[3], s.on[3], QStringLiteral("B"),
+    cell(220, QStringLiteral("T2"), QStringLiteral("T4"), QStringLiteral("S2"), s.on[3], s.on[3], QStringLiteral("B"),
          s.inputB, node(s, "b"));
-    DrawNorGate(560, 220);
-    symbolCaption(550, 250, QStringLiteral("NOR Gate Symbol."));
+    DrawNorGateSmall(585, 200);
+    symbolCaption(528, 216, QStringLiteral("NOR Gate Symbol."));
 }
 
 // NMOS NAND and NOR stages, each with a depletion load to +5V.
@@ -433,8 +438,8 @@ void LogicFamilies::drawCmos(const FamilyState& s)
     wire(200, 90, 0, -16);
     wire(200, 74, -20, 0);
     inputTerminal(177, 74, QStringLiteral("B"), QString());
-    label(133, 190, QStringLiteral("P-channel: T1, T2, T5"), colour::Black, 7);
-    label(133, 202, QStringLiteral("N-channel: T3, T4, T6"), colour::Black, 7);
+    label(200, 220, QStringLiteral("P-channel: T1, T2, T5"), colour::Black, 7);
+    label(200, 232, QStringLiteral("N-channel: T3, T4, T6"), colour::Black, 7);
     nodeText(270, 126, s.secondOutputLevel);
     // Inverter and buffer.
     junction(360, 120);

@@ -138,11 +138,13 @@ void LogicInterfacing::drawBufferStage()
     DrawLogicBit(210, 130, colour::OutputLevel, s.conducting);
     DrawResistor(203, 150, QStringLiteral("1"), colour::White, 4700);
     wire(272, 150, 28, 0);
-    DrawTransistorPair(280, 150, QStringLiteral("Darlington"));
+    DrawTransistorPair(280, 150, QString());
+    wire(340, 110, 120, 0);
+    junction(460, 110);
     label(340, 230, QStringLiteral("Darlington"), colour::Title, 8, true);
     label(340, 244, QStringLiteral("Transistor."), colour::Title, 8, true);
-    label(470, 112, QStringLiteral("Collector"), colour::Black, 7);
-    label(300, 130, QStringLiteral("Base"), colour::Black, 7);
+    label(466, 118, QStringLiteral("Collector"), colour::Black, 7);
+    label(280, 118, QStringLiteral("Base"), colour::Black, 7);
     label(430, 214, QStringLiteral("Emitter"), colour::Black, 7);
     wire(420, 211, 0, 20);
     DrawEarth(420, 231);
@@ -155,7 +157,7 @@ void LogicInterfacing::drawBufferStage()
     wire(460, 100, 0, 30);
     label(490, 74, s.conducting ? QStringLiteral("WD1 ON") : QStringLiteral("WD1 OFF"), stateColour(s.conducting), 8,
           true);
-    stateText(360, 100, s.conducting);
+    stateText(340, 258, s.conducting);
     if (s.conducting) {
         nodeText(286, 160, FormatVolts(s.baseVolts));
         label(0, 262, QStringLiteral("5V - 1.4V = 3.6V"), colour::Red, 8, true);
@@ -220,7 +222,6 @@ void LogicInterfacing::drawLevelShifter()
     boxOrLine(0, 20, 250 - barHeight, 0, 20, barHeight, colour::Black, QStringLiteral("B"));
     label(12, 256, FormatVolts(s.inputVolts), colour::Red, 8, true);
     label(0, 270, QStringLiteral("CMOS output"), colour::Black, 7);
-    wire(40, 100 + 0, 0, 0);
     inputTerminal(100, 150, QStringLiteral("CMOS"), QString());
     wire(103, 150, 27, 0);
     DrawResistor(130, 150, QStringLiteral("1"), colour::White, 1000);
@@ -255,8 +256,7 @@ void LogicInterfacing::drawClockGenerator()
 {
     const ClockGenerator c = clockGenerator(A, B);
     schmittInverter(120, 90);
-    label(130, 60, QStringLiteral("IC2"), colour::Black, 8, true);
-    wire(80, 90, 0, 0);
+    label(140, 108, QStringLiteral("IC2"), colour::Black, 8, true);
     junction(80, 90);
     wire(80, 90, 0, 20);
     DrawCapacitor(80, 110, QStringLiteral("1"), colour::White, c.c1);
@@ -279,7 +279,7 @@ void LogicInterfacing::drawClockGenerator()
     // The capacitor voltage against time.
     constexpr int left = 60, base = 300, width = 500, steps = 250;
     constexpr float perVolt = 40;
-    label(0, 150, QStringLiteral("Capacitor Charging Waveform."), colour::Title, 8, true);
+    label(250, 160, QStringLiteral("Capacitor Charging Waveform."), colour::Title, 8, true);
     wire(left, base, width, 0);
     wire(left, base, 0, -110);
     label(left - 24, base - 110, QStringLiteral("VC"), colour::Black, 7, true);
