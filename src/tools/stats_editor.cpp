@@ -163,6 +163,11 @@ public:
         makeArray(Freq, "Freq", 858, 98);
     }
 
+    static bool isIn(const std::vector<Label*>& list, const Label* l)
+    {
+        return std::find(list.begin(), list.end(), l) != list.end();
+    }
+
     bool grouped() const { return type == 1 || type == 3 || type == 4 || type == 5; }
     bool labelled() const { return type == 2 || type == 6; }
 
@@ -232,7 +237,7 @@ public:
         s.currentWindow = this;
         s.editedInputLabel = l;
         s.entryLock = true;
-        if (labelled() && l->objectName() == QLatin1String("Values"))
+        if (labelled() && isIn(Values, l))
             step([&] { OpenTextEntry(l); });
         else
             step([&] {
@@ -249,15 +254,14 @@ public:
         const int i = l->index();
         if (i < 1 || i > kEntries)
             return;
-        const QString name = l->objectName();
-        if (labelled() && name == QLatin1String("Values")) {
+        if (labelled() && isIn(Values, l)) {
             // The text entry wrote the new label as the caption.
             labels[size_t(i)] = l->caption();
         } else {
             const int v = int(std::min(32767.0, std::fabs(Val(InputValueText()))));
-            if (name == QLatin1String("Freq"))
+            if (isIn(Freq, l))
                 f[size_t(i)] = v;
-            else if (name == QLatin1String("Values1"))
+            else if (isIn(Values1, l))
                 x2[size_t(i)] = v;
             else
                 x1[size_t(i)] = v;
