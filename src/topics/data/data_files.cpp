@@ -467,7 +467,8 @@ void DataFiles::drawBucket()
                            "1st key in Bucket = 1425"};
     for (int k = 0; k < 4; ++k)
         text(10, 162 + 16 * k, QString::fromLatin1(lines[k]), colour::Black, 8);
-    text(10, 230, QStringLiteral("(12764 - 1425) / 10 + 1200 = 2333.9: Bucket 2333, record No. 10"), colour::Navy, 8);
+    text(10, 230, QStringLiteral("(12764 - 1425) / 10 + 1200 = 2333.9"), colour::Navy, 8);
+    text(10, 246, QStringLiteral("Bucket 2333, record No. 10"), colour::Navy, 8);
     // The exploded cylinder and one bucket on its track.
     text(330, 140, QStringLiteral("Exploded view of Disk Cylinder (track)."), colour::Title, 8, true);
     for (int k = 0; k < 3; ++k)

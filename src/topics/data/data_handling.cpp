@@ -326,7 +326,7 @@ void DataHandling::drawBackups()
             if (d < 2) {
                 arrowTo(x + 120, 76, x + 229, 76, colour::Navy);
                 arrowTo(x + 120, 160, x + 229, 86, colour::Navy);
-                text(x + 140, 110, QStringLiteral("update"), colour::Grey, 7);
+                text(x + 190, 146, QStringLiteral("update"), colour::Grey, 7);
             }
         }
         text(10, 220, QStringLiteral("Each update makes a new master file; the last three generations are kept, so a"), colour::Navy, 8);
