@@ -143,7 +143,7 @@ void LogicInterfacing::drawBufferStage()
     junction(460, 110);
     label(340, 230, QStringLiteral("Darlington"), colour::Title, 8, true);
     label(340, 244, QStringLiteral("Transistor."), colour::Title, 8, true);
-    label(466, 118, QStringLiteral("Collector"), colour::Black, 7);
+    label(476, 124, QStringLiteral("Collector"), colour::Black, 7);
     label(280, 118, QStringLiteral("Base"), colour::Black, 7);
     label(430, 214, QStringLiteral("Emitter"), colour::Black, 7);
     wire(420, 211, 0, 20);
