@@ -413,6 +413,10 @@ void StatsEditor::drawChart()
             boxOrLine(0, x, y, 0, bw, 400 - y, kFills[i - 1], QStringLiteral("BF"));
             boxOrLine(0, x, y, 0, bw, 400 - y, colour::Black, QStringLiteral("B"));
             boxOrLine(0, x + bw, 400, 0, 0, 5, colour::Black, QString());
+            if (bw >= 24)
+                printCentred(int(x + bw / 2), i % 2 ? 407 : 416,
+                             QString::number(x1[size_t(i)]) + QStringLiteral("-") + QString::number(x2[size_t(i)]),
+                             colour::Black, 5, 0);
             x += bw;
         }
         text(70, 40, QStringLiteral("Frequency density"), colour::Navy, 7, true);

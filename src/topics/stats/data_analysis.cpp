@@ -1,6 +1,8 @@
 // DataAnalysis: the examples' data, drawings and worked calculations.
 #include "topics/stats/data_analysis.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QString>
 #include <algorithm>
 #include <cmath>
@@ -134,6 +136,7 @@ QString DataAnalysis::quantityTypeFor(int e, int index) const
 
 void DataAnalysis::takeValue(int e, int index, double v)
 {
+    chartCurrent_ = false;
     if (e != 8)
         v = std::fabs(v);
     switch (e) {
@@ -255,6 +258,8 @@ void DataAnalysis::Trigger_Click(int index)
         arranged = !arranged;
         break;
     case 7: newCumulativeData(); break;
+    case 11:
+    case 12: seriesFor_ = -1; break;
     case 8:
         if (index == 0)
             newEvenData();
@@ -381,7 +386,8 @@ void DataAnalysis::drawFrequency()
     for (int f : freq)
         sumF += f;
     text(440, 140, QStringLiteral("Total frequency = ") + QString::number(sumF), colour::Black, 8);
-    text(420, 370, QStringLiteral("Click 'Calculations Toolbar' button for each method."), colour::Maroon, 7);
+    text(420, 360, QStringLiteral("Click 'Calculations Toolbar' button"), colour::Maroon, 7);
+    text(420, 374, QStringLiteral("for each method."), colour::Maroon, 7);
 
     std::vector<int> sorted(values.begin() + 1, values.begin() + 101);
     std::sort(sorted.begin(), sorted.end());  // the same order as the exchange sort gives
@@ -597,7 +603,7 @@ void DataAnalysis::drawTree()
         QString s;
         for (int l = n - 1; l >= 0; --l)
             s += QString((i >> l) & 1 ? QStringLiteral("T") : QStringLiteral("H")) + (l ? QStringLiteral(" ") : QString());
-        text(140 + (n - 1) * 130, top + (i + 0.5) * height / leaves - 7, s, colour::Black, 8);
+        text(180 + (n - 1) * 130, top + (i + 0.5) * height / leaves - 7, s, colour::Black, 8);
     }
     text(470, 40, QStringLiteral("Combinations = ") + QString::number(leaves), colour::Red, 9, true);
     QString result;
@@ -915,13 +921,35 @@ void DataAnalysis::drawCorrelation()
     });
 }
 
+// The chart procedure runs when the data or its settings change; a plain
+// redraw puts the same chart back on the clipboard and makes it current again.
+void DataAnalysis::showChartOnce(const ChartTable& table, const std::vector<int>& codes, int rows, int series,
+                                 const QString& xTitle, const QString& yTitle)
+{
+    QClipboard* clipboard = QApplication::clipboard();
+    if (!chartCurrent_ || chartImage_.isNull()) {
+        ShowChart(*MSChart1, table, codes, rows, series, xTitle, yTitle);
+        chartImage_ = clipboard->image();
+        chartCurrent_ = true;
+    } else {
+        clipboard->setImage(chartImage_);
+        setCurrentChart(MSChart1->state());
+    }
+}
+
 void DataAnalysis::drawMovingAverage()
 {
     const int W = int(weeks), P = std::clamp(int(points), 1, std::max(1, W));
-    Randomize();
-    std::vector<double> data(static_cast<size_t>(W + 1));
-    for (int k = 0; k <= W; ++k)
-        data[size_t(k)] = roundTo(25 * Rnd() + double(k) / W, 2);
+    if (seriesFor_ != 11 || int(series_.size()) != W + 1) {
+        Randomize();
+        series_.assign(size_t(W + 1), 0);
+        for (int k = 0; k <= W; ++k)
+            series_[size_t(k)] = roundTo(25 * Rnd() + double(k) / W, 2);
+        pick_ = int(nearestEven((W - P) * Rnd() + P));
+        seriesFor_ = 11;
+        chartCurrent_ = false;
+    }
+    const std::vector<double>& data = series_;
     const std::vector<double> avg = movingAverages(data, P);
     const char* heads[] = {"Week", "Data", "Sum", "Moving"};
     for (int i = 0; i < 4; ++i)
@@ -940,7 +968,7 @@ void DataAnalysis::drawMovingAverage()
     }
     if (W + 1 > rows)
         text(10, 52 + rows * 14, QStringLiteral("more ..."), colour::Black, 7);
-    const int n = int(nearestEven((W - P) * Rnd() + P));
+    const int n = std::clamp(pick_, P, W);
     text(300, 40, QStringLiteral("Example."), colour::Navy, 8, true);
     if (n >= P && n <= W) {
         double prev = 0, next = 0;
@@ -965,7 +993,7 @@ void DataAnalysis::drawMovingAverage()
         if (g >= 0 && g < int(avg.size()))
             table.values[size_t(k)][1] = avg[size_t(g)];
     }
-    ShowChart(*MSChart1, table, {9, 12}, W + 1, 2, QStringLiteral("Weeks"), QStringLiteral("Data"));
+    showChartOnce(table, {9, 12}, W + 1, 2, QStringLiteral("Weeks"), QStringLiteral("Data"));
     onCalcbox(this, [&] {
         text(5, 10, QStringLiteral("Moving average = Sum of ") + QString::number(P) + QStringLiteral(" points / ") +
                         QString::number(P), colour::Black, 8);
@@ -976,12 +1004,19 @@ void DataAnalysis::drawMovingAverage()
 void DataAnalysis::drawSeasonality()
 {
     const int Q = std::clamp(int(quarters), 4, 16);
-    Randomize();
-    std::vector<double> x(static_cast<size_t>(Q)), y(static_cast<size_t>(Q));
-    for (int k = 0; k < Q; ++k) {
-        x[size_t(k)] = k + 1;
-        y[size_t(k)] = roundTo((k % 4 + 1) * Rnd(), 2);
+    if (seriesFor_ != 12 || int(series_.size()) != Q) {
+        Randomize();
+        series_.assign(size_t(Q), 0);
+        for (int k = 0; k < Q; ++k)
+            series_[size_t(k)] = roundTo((k % 4 + 1) * Rnd(), 2);
+        pick_ = int(Rnd() * Q);
+        seriesFor_ = 12;
+        chartCurrent_ = false;
     }
+    std::vector<double> x(static_cast<size_t>(Q));
+    for (int k = 0; k < Q; ++k)
+        x[size_t(k)] = k + 1;
+    const std::vector<double>& y = series_;
     const Line t = trendLine(x, y);
     const char* heads[] = {"Year", "Qtr.", "Data 'Y'", "Quarters 'X'", "", "", "Trend 't'", "Deviations 'Y - t'"};
     const int xs[] = {10, 70, 110, 170, 250, 300, 360, 430};
@@ -1021,12 +1056,12 @@ void DataAnalysis::drawSeasonality()
                 num(devCount[size_t(q)] ? devSum[size_t(q)] / devCount[size_t(q)] : 0);
     text(10, below + 18, avgs + QStringLiteral("  (seasonal correction factors)"), colour::Black, 7);
     text(10, below + 34, QStringLiteral("Deviations 'Y - t' are the quarterly correction factors."), colour::Black, 7);
-    ShowChart(*MSChart1, table, {9, 12, 2}, Q, 3, QStringLiteral("Quarters"), QStringLiteral("Data"));
+    showChartOnce(table, {9, 12, 2}, Q, 3, QStringLiteral("Quarters"), QStringLiteral("Data"));
     onCalcbox(this, [&] {
         text(5, 10, QStringLiteral("m = (N SUM(X") + kTimes + QStringLiteral("Y) - SUM(X) SUM(Y)) / (N SUM(X") +
                         kSquared + QStringLiteral(") - SUM(X)") + kSquared + QStringLiteral(")"), colour::Black, 7);
         text(5, 28, QStringLiteral("c = (SUM(Y) - m SUM(X)) / N"), colour::Black, 7);
-        const int k = int(Rnd() * Q);
+        const int k = std::clamp(pick_, 0, Q - 1);
         text(5, 54, QStringLiteral("Example.  Quarter ") + QString::number(k + 1) + QStringLiteral(": t = ") +
                         QString::number(roundTo(t.m, 4)) + QStringLiteral(" ") + kTimes + QStringLiteral(" ") +
                         QString::number(k + 1) + QStringLiteral(" + ") + QString::number(roundTo(t.c, 4)) +

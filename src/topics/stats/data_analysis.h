@@ -2,6 +2,7 @@
 // each drawn from random data with its worked calculation on the calculation box.
 #pragma once
 
+#include <QImage>
 #include <array>
 #include <vector>
 
@@ -71,6 +72,14 @@ private:
     void drawMovingAverage();
     void drawSeasonality();
     void normalCurve(double sdSteps);
+    void showChartOnce(const ChartTable& table, const std::vector<int>& codes, int rows, int series,
+                       const QString& xTitle, const QString& yTitle);
+    // Data of the moving-average or seasonality example, kept until New Values.
+    std::vector<double> series_;
+    int seriesFor_ = -1;
+    int pick_ = 0;
+    bool chartCurrent_ = false;
+    QImage chartImage_;
     bool started_ = false;
     int quartileCount_ = 0, cumulativeCount_ = 0, evenCount_ = 0;
 };
