@@ -251,8 +251,6 @@ void DataFiles::UpDown1_Change()
         results();
 }
 
-void DataFiles::formDeactivate() {}
-
 void DataFiles::drawExample(int e)
 {
     switch (e) {
@@ -309,8 +307,8 @@ void DataFiles::drawSequential()
     for (int i = 1; i <= 6; ++i) {
         const int x = 25 + 115 * (i - 1);
         const int k = searchPosition + i;
-        boxedText(x, 170, 100, 24, QStringLiteral("Record key."), colour::Cyan, colour::Navy, 7, true);
-        boxedText(x, 194, 100, 30, k == 0 ? QStringLiteral("Record BOF") : QString::number(k), colour::Yellow,
+        boxedText(x, 170, 95, 24, QStringLiteral("Record key."), colour::Cyan, colour::Navy, 7, true);
+        boxedText(x, 194, 95, 30, k == 0 ? QStringLiteral("Record BOF") : QString::number(k), colour::Yellow,
                   colour::Black, 9, true);
     }
     arrowTo(690, 250, 30, 250, colour::Navy);

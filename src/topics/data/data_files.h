@@ -54,7 +54,6 @@ protected:
     void theoryParagraphs(int e, std::array<QString, 4>& p) override;
     QString quantityTypeFor(int e, int index) const override;
     void takeValue(int e, int index, double value) override;
-    void formDeactivate() override;
 
 private:
     void drawRecord();

@@ -131,6 +131,13 @@ void DataHandling::showFields(bool on)
 
 void DataHandling::formDeactivate() { Timer1->stop(); }
 
+void DataHandling::formActivate()
+{
+    TopicForm::formActivate();
+    if (example() == 3)
+        Timer1->start();
+}
+
 void DataHandling::Trigger_Click(int)
 {
     const int e = example();

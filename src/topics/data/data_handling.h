@@ -63,6 +63,7 @@ protected:
     QString quantityTypeFor(int, int) const override { return QStringLiteral("Positive Integer No."); }
     void takeValue(int, int, double) override {}
     void formDeactivate() override;
+    void formActivate() override;
 
 private:
     void drawUnits(const ClickItems& items, int firstLabelled = 0);
