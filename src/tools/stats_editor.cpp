@@ -320,7 +320,7 @@ void StatsEditor::verticalAxis(const QString& caption, const stats::Scale& sc, b
         const int v = k * sc.step;
         int width = 0;
         printRightAligned(cumulative ? 45 : 40, (cumulative ? 395 : 390) - 37 * k, QString::number(v),
-                          colour::Black, 6, width);
+                          colour::Black, 8, width);
     }
     text(58, 12, caption, colour::Maroon, 7, true);
 }
