@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -209,6 +212,24 @@ TEST(EquationEditor, ALongEvaluationEndsInTheMessageAtTheTimeOut)
     EXPECT_EQ(evaluate(ed, QStringLiteral("Len(Join(Split(Space(5000000), \" \"), \"xy\"))")), kError);
     EXPECT_TRUE(ed->Enter->isEnabled());
     EXPECT_EQ(evaluate(ed, QStringLiteral("a + 1")), "2");
+}
+
+TEST(EquationEditor, ClosingWhileAnEvaluationRunsStopsItAndCloses)
+{
+    EquationEditor* ed = freshEditor();
+    ASSERT_NE(ed, nullptr);
+    QPointer<EquationEditor> guard(ed);
+    QTimer::singleShot(50, ed, [ed] { ed->subWindow()->close(); });
+    QElapsedTimer clock;
+    clock.start();
+    takeMessages();
+    ed->EquationTextBox->setText(QStringLiteral("Len(Join(Split(Space(50000000), \" \"), \"xy\"))"));
+    ed->Enter_Click();
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_FALSE(FormRegistry::instance().isLoaded(QStringLiteral("EquationEditor")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(guard.isNull());
 }
 
 TEST(EquationEditor, NumberSystemsButtonOpensTheExampleExpression)
