@@ -302,8 +302,8 @@ void DataFiles::drawSequential()
     heading(20, 10, QStringLiteral("Sequential search of a record file."));
     const int key = UpDown1->value();
     text(20, 40, QStringLiteral("Search key %1").arg(key), colour::Red, 10, true);
-    text(10, 110, QStringLiteral("Compare keys."), colour::Red, 8, true);
-    arrowTo(20, 126, 20, 168, colour::Red);
+    text(10, 76, QStringLiteral("Compare keys."), colour::Red, 8, true);
+    arrowTo(20, 92, 20, 168, colour::Red);
     for (int i = 1; i <= 6; ++i) {
         const int x = 25 + 115 * (i - 1);
         const int k = searchPosition + i;
@@ -316,7 +316,7 @@ void DataFiles::drawSequential()
     if (searchPosition >= 0) {
         text(20, 280, QStringLiteral("Record read: %1").arg(searchPosition), colour::Black, 9);
         if (searchPosition == key)
-            text(20, 300, QStringLiteral("Record %1 found.").arg(key), colour::Green, 10, true);
+            text(30, 100, QStringLiteral("Record %1 found.").arg(key), colour::Green, 10, true);
     }
 }
 

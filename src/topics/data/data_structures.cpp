@@ -341,14 +341,14 @@ void DataStructures::drawSort()
     text(110, 4, QStringLiteral("Sorted."), colour::Title, 9, true);
     cellColumn(30, 24, before, colour::White);
     cellColumn(120, 24, after, colour::Yellow);
-    heading(230, 4, orderText());
-    text(230, 22, QStringLiteral("Exchanges made = %1").arg(log.size()), colour::Black, 8);
+    text(230, 2, orderText(), colour::Title, 9, true);
+    text(470, 80, QStringLiteral("Exchanges made = %1").arg(log.size()), colour::Black, 8, true);
     for (int k = 0; k < int(log.size()) && k < 16; ++k)
-        text(230, 40 + 14 * k,
+        text(230, 20 + 14 * k,
              QStringLiteral("%1.  exchange %2 with %3").arg(k + 1).arg(cell(log[std::size_t(k)].first), cell(log[std::size_t(k)].second)),
              colour::Maroon, 7);
     if (log.size() > 16)
-        text(230, 40 + 14 * 16, QStringLiteral("... %1 more exchanges made.").arg(log.size() - 16), colour::Grey, 7);
+        text(230, 20 + 14 * 16, QStringLiteral("... %1 more exchanges made.").arg(log.size() - 16), colour::Grey, 7);
     text(470, 22, QStringLiteral("Each position is compared"), colour::Navy, 8);
     text(470, 38, QStringLiteral("with every later position;"), colour::Navy, 8);
     text(470, 54, QStringLiteral("values out of order swap."), colour::Navy, 8);
