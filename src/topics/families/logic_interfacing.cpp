@@ -203,7 +203,7 @@ void LogicInterfacing::drawRelayDriver()
     wire(437, 76, -60, 0);
     junction(377, 76);
     // The contacts switch the load circuit.
-    label(480, 190, QStringLiteral("Relay Contacts."), colour::Title, 8, true);
+    label(480, 176, QStringLiteral("Relay Contacts."), colour::Title, 8, true);
     wire(470, 220, 30, 0);
     DrawToggleSwitch(500, 220, r.contactsClosed, QStringLiteral("RLA 1"));
     wire(530, 220, 40, 0);
