@@ -1,5 +1,6 @@
 // Batch commands of printing and copying: print FILE (the Print toolbar
 // action into a PDF file) and clipboard (what the clipboard holds).
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -28,7 +29,11 @@ const BatchCommand printCommand(QStringLiteral("print"), [](BatchContext&, const
         throw BatchError(QStringLiteral("print needs a file name"));
     if (!suite().currentWindow)
         throw BatchError(QStringLiteral("there is no current window to print"));
-    if (!toolbarButtonVisible(1))
+    // A tool window with a print button of its own prints through it.
+    auto* ownPrint = suite().currentWindow->findChild<QAbstractButton*>(QStringLiteral("Toolbar1(2)"));
+    if (ownPrint && ownPrint->text() != QLatin1String("Print"))
+        ownPrint = nullptr;
+    if (!toolbarButtonVisible(1) && !ownPrint)
         throw BatchError(QStringLiteral("the Print toolbar button is not shown"));
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
@@ -36,7 +41,10 @@ const BatchCommand printCommand(QStringLiteral("print"), [](BatchContext&, const
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setCreator(suite().applicationTitle);
     PrinterOverride use(&pdf);
-    MainWindow::instance()->Toolbar1_ButtonClick(1);
+    if (!toolbarButtonVisible(1) && ownPrint)
+        ownPrint->click();
+    else
+        MainWindow::instance()->Toolbar1_ButtonClick(1);
 });
 
 const BatchCommand clipboardCommand(QStringLiteral("clipboard"), [](BatchContext& c, const QString& arg) {
