@@ -83,6 +83,32 @@ TEST(DataWindows, FilesWorkings)
             w->Trigger_Click(s.trigger);
         EXPECT_TRUE(texts(w).contains(QString::fromUtf8(s.line))) << s.line;
     }
+    // Check digits: the operator's entry against the stored number.
+    w = test::openTopic<DataFiles>(QStringLiteral("DataFiles"), 5);
+    const struct {
+        int64_t stored;
+        float entered;
+        const char* verdict;
+    } checks[] = {
+        {12345, 12345, "Same check digit. Valid data."},
+        {12345, 12354, "Data entry invalid (re-key)."},  // swapped digits change the weighted sum
+        {12345, 912345, "Same check digit. Valid data."},  // only the stored number's length is read
+    };
+    for (const auto& c : checks) {
+        w->customerNumber = c.stored;
+        w->customerDrawn = true;
+        w->operatorEntry = c.entered;
+        w->results();
+        EXPECT_TRUE(texts(w).contains(QStringLiteral("Check digit = 2")));
+        EXPECT_TRUE(texts(w).contains(QString::fromUtf8(c.verdict))) << c.entered;
+    }
+    // Hashing: a duplicate address goes to the overflow table, and the next redraw has none.
+    w = test::openTopic<DataFiles>(QStringLiteral("DataFiles"), 3);
+    w->Trigger_Click(1);
+    EXPECT_EQ(texts(w).filter(QStringLiteral("Duplicate address")).size(), 1);
+    w->Trigger_Click(0);
+    EXPECT_TRUE(texts(w).contains(QStringLiteral("(empty: no address is shared)")));
+
     // The sequential search stops at its key.
     w = test::openTopic<DataFiles>(QStringLiteral("DataFiles"), 1);
     w->UpDown1->setValue(3);
