@@ -10,7 +10,7 @@
 #include "draw/boxed_text.h"
 #include "draw/palette.h"
 #include "draw/primitives.h"
-#include "topics/data/data_random.h"
+#include "platform/rng.h"
 #include "values/formatters.h"
 #include "values/limit_value.h"
 
@@ -365,9 +365,9 @@ void DataFiles::drawHashing()
         static const char* const types[] = {"Van", "Saloon", "Estate", "Pick-up", "Minibus"};
         vehicles.clear();
         for (int k = 0; k < 7; ++k) {
-            const int a = int(98 * data::rnd()) + 1;
-            const int b = int(98 * data::rnd()) + 1;
-            const int c = int(9 * data::rnd()) + 1;
+            const int a = int(98 * Rnd()) + 1;
+            const int b = int(98 * Rnd()) + 1;
+            const int c = int(9 * Rnd()) + 1;
             vehicles.push_back({int64_t(a) * 10000 + int64_t(b) * 100 + c, QString::fromLatin1(types[b % 5]),
                                 QStringLiteral("V%1 0%2").arg(a).arg(c)});
         }
@@ -481,8 +481,8 @@ void DataFiles::drawBucket()
 void DataFiles::drawCheckDigits()
 {
     if (!customerDrawn) {
-        data::randomize();
-        customerNumber = data::drawCustomerNumber([] { return data::rnd(); });
+        Randomize();
+        customerNumber = data::drawCustomerNumber([] { return Rnd(); });
         customerDrawn = true;
     }
     const std::string digits = std::to_string(customerNumber);
@@ -568,7 +568,7 @@ void DataFiles::drawCrc()
 {
     std::vector<int> bytes;
     for (int k = 0; k < 8; ++k)
-        bytes.push_back(int(std::lround(255 * data::rnd())));
+        bytes.push_back(int(std::lround(255 * Rnd())));
     const int64_t P = data::crcPolynomial(bytes, coefficient);
     heading(10, 4, QStringLiteral("Assembling a Data Packet for Serial Transmission."));
     text(10, 28, QStringLiteral("Data Values."), colour::Black, 8, true);

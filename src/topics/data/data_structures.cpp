@@ -9,7 +9,7 @@
 #include "draw/palette.h"
 #include "draw/primitives.h"
 #include "platform/msgbox.h"
-#include "topics/data/data_random.h"
+#include "platform/rng.h"
 #include "values/limit_value.h"
 
 namespace orr {
@@ -82,7 +82,7 @@ void DataStructures::formLoad()
     newSearchValues();
     arrayCells.assign(21, 0);
     for (int i = 0; i < 21; ++i)
-        arrayCells[std::size_t(i)] = float(int(data::rnd() * 900 + 100));
+        arrayCells[std::size_t(i)] = float(int(Rnd() * 900 + 100));
     TopicForm::formLoad();
 }
 
@@ -278,21 +278,21 @@ void DataStructures::Trigger_Click(int index)
 
 void DataStructures::newSortValues()
 {
-    data::randomize();
+    Randomize();
     float lo = in.minRange, hi = in.maxRange;
     sortValues.assign(26, 0);
     // Every position a sort can take is filled, so any number of items sorts fresh values.
     for (int i = 0; i < 25; ++i)
-        sortValues[std::size_t(i)] = float((hi - lo) * data::rnd() + lo);
+        sortValues[std::size_t(i)] = float((hi - lo) * Rnd() + lo);
 }
 
 void DataStructures::newMergeFiles()
 {
-    data::randomize();
+    Randomize();
     const auto make = [this](int n) {
         std::vector<float> f;
         for (int i = 0; i < n; ++i)
-            f.push_back(float(int(89 * data::rnd() + 10)));
+            f.push_back(float(int(89 * Rnd() + 10)));
         std::sort(f.begin(), f.end());
         if (order == data::Order::Descending)
             std::reverse(f.begin(), f.end());
@@ -304,10 +304,10 @@ void DataStructures::newMergeFiles()
 
 void DataStructures::newSearchValues()
 {
-    data::randomize();
+    Randomize();
     searchValues.assign(25, 0);
     for (auto& v : searchValues)
-        v = std::stof(cellText(float(89 * data::rnd() + 10)));
+        v = std::stof(cellText(float(89 * Rnd() + 10)));
     std::sort(searchValues.begin(), searchValues.end());
     // The value sought starts as one that is held, so the first search succeeds.
     in.searchFor = searchValues[std::size_t(std::min(in.searchSize, 25) / 3)];
