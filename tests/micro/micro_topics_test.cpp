@@ -68,3 +68,29 @@ TEST(MicroTopicsModel, ArithmeticProgramFlagsFromAddUntilRestart)
         EXPECT_EQ(programOperand(k), QString::fromLatin1(operands[k - 1]));
     }
 }
+
+// The timing window's two timers run only while the window is active.
+#include <QTimer>
+
+#include "suite_fixture.h"
+#include "topics/framework/topic_form.h"
+
+TEST(MicroTimingWindow, TimersRunOnlyWhileActive)
+{
+    auto* w = orr::test::openTopic<orr::TopicForm>(QStringLiteral("MicroTiming"), 1);
+    ASSERT_NE(w, nullptr);
+    const QList<QTimer*> timers = w->findChildren<QTimer*>();
+    ASSERT_GE(timers.size(), 2);
+    w->formActivate();
+    for (QTimer* t : timers)
+        if (t->interval() == 1000)
+            EXPECT_TRUE(t->isActive());
+    w->formDeactivate();
+    for (QTimer* t : timers)
+        EXPECT_FALSE(t->isActive() && t->interval() == 1000);
+    // Set / Reset toggles the trigger's caption.
+    EXPECT_EQ(w->Trigger[0]->caption(), QStringLiteral("Set"));
+    w->Trigger_Click(0);
+    EXPECT_EQ(w->Trigger[0]->caption(), QStringLiteral("Reset"));
+    w->Trigger_Click(0);
+}

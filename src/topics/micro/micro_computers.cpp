@@ -207,14 +207,14 @@ private:
         printMeasured(10, 5, QStringLiteral("Input 4-bit binary word, store in RAM"), colour::Navy, 9, true);
         printMeasured(10, 19, QStringLiteral("location five. Copy to output."), colour::Navy, 9, true);
         // The ROM program, the current step lit.
-        DrawLabelledBox(10, 40, 230, 130, QString(), colour::White, colour::Navy);
+        DrawLabelledBox(10, 40, 260, 130, QString(), colour::White, colour::Navy);
         printMeasured(20, 42, QStringLiteral("ROM program."), colour::Navy, 8, true);
         for (int k = 0; k <= 6; ++k) {
             const int yy = 56 + 15 * k;
             if (k == romStep)
-                boxOrLine(0, 12, yy, 0, 226, 13, colour::Yellow, QStringLiteral("BF"));
+                boxOrLine(0, 12, yy, 0, 256, 13, colour::Yellow, QStringLiteral("BF"));
             printMeasured(20, yy, QStringLiteral("ROM Address. %1.").arg(k), colour::Maroon, 8);
-            printMeasured(130, yy, romAction(k), colour::Black, 8);
+            printMeasured(125, yy, romAction(k), colour::Black, 8);
         }
         DrawLabelledBox(300, 40, 130, 70, QStringLiteral("CPU\nProgram Counter\n") +
                         (romStep < 0 ? QStringLiteral("-") : QString::number(romStep)), colour::Cyan, colour::Navy, 8, true);
