@@ -18,6 +18,8 @@ namespace {
 
 constexpr float kScale = 1.28f;
 constexpr int kOffset = 30;
+// The width a description line may take without running into the memory panel.
+constexpr double kBesidePanel = 505 - 10 - 6;
 
 // What an entry into a selector does.
 enum class Act {
@@ -324,11 +326,10 @@ void AddressingModes::drawExample(int)
     drawDiagram(m);
 
     printMeasured(10, 268, QStringLiteral("Description."), colour::Navy, 8, true);
-    printFitted(10, 280, QString::fromUtf8(t.description1), colour::Black, 8, 0, 650);
-    QString second = QString::fromUtf8(t.description2);
+    printFitted(10, 280, QString::fromUtf8(t.description1), colour::Black, 8, 0, kBesidePanel);
     if (m == Mode::AbsoluteIndexed)
-        second += QStringLiteral(" Click the X or Y register to choose the index.");
-    printFitted(10, 292, second, colour::Black, 8, 0, 650);
+        printMeasured(25, 254, QStringLiteral("Click the X or Y register to choose the index."), colour::Red, 8, true);
+    printFitted(10, 292, QString::fromUtf8(t.description2), colour::Black, 8, 0, kBesidePanel);
     printFitted(10, 305, QString::fromUtf8(t.data), colour::Maroon, 8, 0, 650);
 }
 
