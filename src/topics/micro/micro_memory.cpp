@@ -83,8 +83,8 @@ protected:
         DrawLabelledBox(40, 60, 90, 150, QStringLiteral("2 - 4 line\ndecoder."), colour::Yellow, colour::Black, 8);
         printMeasured(-12, 110, QStringLiteral("A1"), colour::Red, 8, true);
         printMeasured(-12, 150, QStringLiteral("A0"), colour::Red, 8, true);
-        boxOrLine(0, 8, 117, 0, 32, 0, colour::Red, QString());
-        boxOrLine(0, 8, 157, 0, 32, 0, colour::Red, QString());
+        boxOrLine(0, 26, 117, 0, 14, 0, colour::Red, QString());
+        boxOrLine(0, 26, 157, 0, 14, 0, colour::Red, QString());
         DrawLogicBit(14, 112, colour::Red, m.row >> 1);
         DrawLogicBit(14, 152, colour::Red, m.row & 1);
         constexpr int cellX = 200, cellW = 60, rowY = 50, pitch = 45;
