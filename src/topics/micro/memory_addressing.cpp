@@ -69,6 +69,7 @@ protected:
             setLabelQuietly(0, QStringLiteral("0FFFh"));
         } else {
             address = std::max(0, typed);
+            setLabelQuietly(0, padHex(numberToHex(address), 4) + QLatin1Char('h'));
         }
     }
 
