@@ -33,4 +33,12 @@ inline constexpr long Title = Navy;
 inline constexpr long LampLit = Yellow;
 inline constexpr long LampOff = White;
 
+// The colour number of channel intensities 0 to 255 (0x00BBGGRR). The few
+// darkest reds whose numbers would fall on the palette's 0 to 15 are black.
+constexpr long rgb(int red, int green, int blue)
+{
+    const long v = long(red & 255) | long(green & 255) << 8 | long(blue & 255) << 16;
+    return v < 16 ? Black : v;
+}
+
 }  // namespace orr::colour
