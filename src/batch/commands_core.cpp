@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTextEdit>
 #include <QTimer>
@@ -200,6 +201,13 @@ BatchCommand cmdSet(QStringLiteral("set"), [](BatchContext&, const QString& a) {
         if (!ok)
             throw BatchError(QStringLiteral("'%1' needs a whole number").arg(name));
         sb->setValue(v);
+    } else if (auto* sl = qobject_cast<QSlider*>(w)) {
+        // A slider: the value, through its change handler.
+        bool ok = false;
+        const int v = t.trimmed().toInt(&ok);
+        if (!ok)
+            throw BatchError(QStringLiteral("'%1' needs a whole number").arg(name));
+        sl->setValue(v);
     } else {
         throw BatchError(QStringLiteral("'%1' is not a text box").arg(name));
     }
