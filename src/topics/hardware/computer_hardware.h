@@ -40,6 +40,8 @@ public:
     void Picture1_KeyPress(int code);
     void Timer1_Timer();
     void Timer2_Timer();
+    void formDeactivate() override;
+    void formQueryUnload() override;
 
     // The line levels and key texts (also read by the tests).
     static QString characterName(int code);
@@ -52,8 +54,6 @@ protected:
     void theoryParagraphs(int e, std::array<QString, 4>& p) override;
     QString quantityTypeFor(int e, int index) const override;
     void takeValue(int e, int index, double value) override;
-    void formDeactivate() override;
-    void formQueryUnload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -22,6 +22,9 @@ public:
     void Trigger_Click(int index) override;
     void Picture1_MouseDown(double x, double y) override;
     void Timer1_Timer();
+    void formActivate() override;
+    void formDeactivate() override;
+    void formQueryUnload() override;
     // The click items of the example as shown now.
     ClickItems currentItems() const { return items(example(), step); }
 
@@ -39,9 +42,6 @@ protected:
     void configureExample(int e) override;
     QString quantityTypeFor(int, int) const override { return QStringLiteral("Positive Integer No."); }
     void takeValue(int, int, double) override {}
-    void formActivate() override;
-    void formDeactivate() override;
-    void formQueryUnload() override;
 
     // The items drawn as filled, outlined boxes with their captions (broken
     // over two lines when too long); the links as arrows between box edges.
