@@ -7,6 +7,7 @@
 
 #include <atomic>
 
+#include "platform/dialog_answers.h"
 #include "platform/msgbox.h"
 
 namespace orr {
@@ -50,7 +51,12 @@ public:
                   std::string& answer) override
     {
         answer = def;
-        if (messageBoxesSilent() || !qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
+        if (messageBoxesSilent()) {
+            // A scripted run answers from its queue of replies.
+            if (std::optional<QString> reply = takeDialogAnswer()) answer = reply->toStdString();
+            return true;
+        }
+        if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return true;
         bool ok = false;
         QString text = QInputDialog::getText(nullptr, QString::fromStdString(title), QString::fromStdString(prompt),
                                              QLineEdit::Normal, QString::fromStdString(def), &ok);

@@ -137,6 +137,14 @@ QString makersNotice() { return QStringLiteral("Orrinvale V10 : free teaching so
 
 void setPrinterOverride(QPrinter* printer) { g_printerOverride = printer; }
 
+QPrinter* pagePrinter(std::unique_ptr<QPrinter>& own)
+{
+    if (g_printerOverride)
+        return g_printerOverride;
+    own = defaultPrinter();
+    return own.get();
+}
+
 std::vector<PrintedLine> wrapParagraph(const QString& paragraph, int limit, int& y)
 {
     std::vector<PrintedLine> lines;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 class QPrinter;
 
@@ -16,4 +17,7 @@ void copyToClipboard();
 QString makersNotice();
 // Replaces the default printer for the next pages (nullptr restores it).
 void setPrinterOverride(QPrinter* printer);
+// The printer the next page goes to: the override, or the default printer
+// (kept alive by `own`); null when there is none.
+QPrinter* pagePrinter(std::unique_ptr<QPrinter>& own);
 }  // namespace orr
