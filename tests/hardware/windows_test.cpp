@@ -166,6 +166,16 @@ TEST(SystemsWindows, SteppedDiagramsWrapAndUnitsExplain)
                 }
         }
     }
+    // Every example has its notes: four paragraphs for the hardware, at least two for the others.
+    for (const auto& [name, count, least] :
+         {std::tuple{"ComputerHardware", 11, 4}, std::tuple{"ComputerSystems", 5, 2}, std::tuple{"SystemDevelopment", 6, 2}})
+        for (int e = 0; e < count; ++e) {
+            auto* w = test::openTopic<TopicForm>(QString::fromLatin1(name), e);
+            w->TheoryButton();
+            const auto& p = suite().theory;
+            EXPECT_GE(std::count_if(p.begin(), p.end(), [](const QString& t) { return !t.isEmpty(); }), least)
+                << name << ' ' << e;
+        }
     // The LAN packet moves only while the window is active.
     auto* lan = test::openTopic<DescriptiveTopic>(QStringLiteral("ComputerSystems"), 2);
     EXPECT_TRUE(lan->Timer1->isActive());

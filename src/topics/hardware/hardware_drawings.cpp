@@ -301,7 +301,13 @@ void ComputerHardware::drawFlatPanel()
     text(436, 74, QStringLiteral("Row (gate) line"), colour::Red, 7);
     boxOrLine(0, 470, 60, 0, 0, 190, colour::Blue, QString());
     text(476, 232, QStringLiteral("Column (data) line"), colour::Blue, 7);
-    DrawFet(520, 110, true, QString());
+    DrawFet(520, 140, true, QString());
+    // Gate to the row line, drain to the column line, source to the cell.
+    boxOrLine(0, 491, 161, 0, 0, -71, colour::Red, QString());
+    boxOrLine(0, 470, 108, 0, 75, 0, colour::Blue, QString());
+    boxOrLine(0, 545, 108, 0, 0, 16, colour::Blue, QString());
+    boxOrLine(0, 545, 176, 0, 0, 14, colour::Black, QString());
+    boxOrLine(0, 545, 190, 0, 35, 0, colour::Black, QString());
     DrawLabelledBox(580, 170, 70, 40, QStringLiteral("Liquid\ncrystal cell"), colour::Cyan, colour::Black, 7);
     text(430, 262, QStringLiteral("Each pixel has its own transistor, switched on"), colour::Navy, 7);
     text(430, 276, QStringLiteral("while its row is driven; the column voltage then"), colour::Navy, 7);

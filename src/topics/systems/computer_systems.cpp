@@ -51,16 +51,32 @@ ClickItems lanItems(int topology)
 
 QPointF centre(const ClickItem& it) { return {it.x + it.w / 2, it.y + it.h / 2}; }
 
-// The path a packet takes from Workstation 3 to the file server.
+// Where the line from inside a box towards a point leaves the box.
+QPointF leaving(const ClickItem& box, QPointF inside, QPointF towards)
+{
+    for (double t = 0; t <= 1; t += 0.01) {
+        const QPointF p = inside + (towards - inside) * t;
+        if (p.x() < box.x || p.x() > box.x + box.w || p.y() < box.y || p.y() > box.y + box.h)
+            return p;
+    }
+    return towards;
+}
+
+// The path a packet takes from Workstation 3 to the file server, from the
+// edge of one box to the edge of the other.
 std::vector<QPointF> packetPath(int topology, const ClickItems& nodes)
 {
     const QPointF ws3 = centre(nodes[4]), server = centre(nodes[0]);
+    std::vector<QPointF> path;
     if (topology == 0)
-        return {ws3, {ws3.x(), 151}, {server.x(), 151}, server};
-    if (topology == 1)
-        return {ws3, centre(nodes[6]), server};
-    // Round the ring the short way: Workstation 3 (index 4), 5, then the server (0).
-    return {ws3, centre(nodes[5]), server};
+        path = {ws3, {ws3.x(), 151}, {server.x(), 151}, server};
+    else if (topology == 1)
+        path = {ws3, centre(nodes[6]), server};
+    else  // round the ring the short way: Workstation 3 (index 4), 5, then the server (0)
+        path = {ws3, centre(nodes[5]), server};
+    path.front() = leaving(nodes[4], path[0], path[1]);
+    path.back() = leaving(nodes[0], path[path.size() - 1], path[path.size() - 2]);
+    return path;
 }
 
 QPointF along(const std::vector<QPointF>& path, double fraction)

@@ -105,10 +105,10 @@ public:
                     item("New Master File", 290, 230, 130, 44), item("Error Report", 540, 130, 130, 44),
                     item("Backup Copy", 540, 230, 130, 44)};
         case 4:
-            return {item("Office Network Switch", 280, 130, 140, 44), item("Desktop PCs", 40, 50, 130, 44),
-                    item("File Server", 285, 40, 130, 44),           item("Laser Printer", 530, 50, 130, 44),
-                    item("Scanner", 40, 220, 130, 44),               item("Broadband Router", 285, 230, 130, 44),
-                    item("Backup Drive", 530, 220, 130, 44)};
+            return {item("Office Network Switch", 280, 130, 140, 44), item("Desktop PCs", 40, 130, 130, 44),
+                    item("File Server", 285, 40, 130, 44),           item("Laser Printer", 530, 130, 130, 44),
+                    item("Scanner", 40, 230, 130, 44),               item("Broadband Router", 285, 230, 130, 44),
+                    item("Backup Drive", 530, 40, 130, 44)};
         default:
             return {item("Operating System", 260, 40, 180, 40),    item("Office Suite", 40, 120, 150, 40),
                     item("Property Database", 270, 120, 160, 40), item("Accounts Package", 510, 120, 150, 40),
@@ -191,19 +191,18 @@ void SystemDevelopment::drawExample(int e)
         drawUnits(its, colour::LampLit, 2, 2);
         drawUnits(its, colour::Cyan, 3, 3);
         drawUnits(its, colour::LampLit, 4, 6);
-        printMeasured(150, 146, QStringLiteral("Sorted into key order"), colour::Maroon, 7);
+        printMeasured(146, 134, QStringLiteral("Sorted into key order"), colour::Maroon, 7);
         break;
     case 4:
         printMeasured(10, 22, QStringLiteral("Case study: an estate agency with six staff and one office."),
                       colour::Maroon, 9, true);
-        drawLinks(its, {{1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}}, colour::Navy);
+        drawLinks(its, {{1, 0}, {2, 0}, {0, 3}, {4, 1}, {5, 0}, {2, 6}}, colour::Navy);
         drawUnits(its, colour::Cyan, 0, 0);
         drawUnits(its, colour::LampLit, 1, 6);
         break;
     default:
         printMeasured(10, 22, QStringLiteral("Case study: the software the estate agency needs."), colour::Maroon, 9,
                       true);
-        drawLinks(its, {{0, 2}}, colour::Navy);
         drawUnits(its, colour::Cyan, 0, 0);
         drawUnits(its, colour::LampLit, 1, 6);
         printMeasured(40, 170, QStringLiteral("Applications run on the operating system."), colour::Grey, 7);
