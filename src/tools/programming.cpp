@@ -78,8 +78,8 @@ const std::vector<Variant>& arrayElements(const Variant& v)
 
 // Window layout, in pixels.
 constexpr int kMargin = 4, kWidth = 772;
-constexpr int kPanesTop = 62, kPanesHeight = 270, kNotesTop = 336, kNotesHeight = 78;
-constexpr int kStatementsTop = 420, kFunctionsTop = 476;
+constexpr int kPanesTop = 62, kPanesHeight = 240, kNotesTop = 306, kNotesHeight = 100;
+constexpr int kStatementsTop = 412, kFunctionsTop = 468;
 
 const char* const kToolbarCaptions[Programming::kToolbarButtons] = {"Open", "Save", "Print", "Print Run", "Cut",
                                                                     "Copy", "Paste", "Notes", "Panes"};
@@ -166,8 +166,11 @@ void Programming::buildControls()
         auto* b = new CommandButton(this, QStringLiteral("StateMents"), i);
         b->setCaption(QLatin1String(statement(i).caption));
         b->setToolTip(QLatin1String(statement(i).tip));
-        b->setFont(keyFont);
+        // A caption too long for the button is set a size smaller.
+        b->setFont(QFontMetrics(keyFont).horizontalAdvance(b->text()) > 70 ? QFont(QStringLiteral("Arial"), 7)
+                                                                          : keyFont);
         b->setFocusPolicy(Qt::NoFocus);  // the programming pane keeps its caret
+        b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
         b->setGeometry(kMargin + (i % 10) * 77, kStatementsTop + (i / 10) * 26, 75, 24);
         connect(b, &CommandButton::clickedIndex, this, &Programming::StateMents_Click);
         StateMents[size_t(i)] = b;
@@ -179,7 +182,7 @@ void Programming::buildControls()
         b->setFont(keyFont);
         b->setFocusPolicy(Qt::NoFocus);
         b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
-        b->setGeometry(kMargin + (i % 18) * 43, kFunctionsTop + (i / 18) * 26, 41, 24);
+        b->setGeometry(kMargin + (i % 12) * 64, kFunctionsTop + (i / 12) * 26, 62, 24);
         connect(b, &CommandButton::clickedIndex, this, &Programming::Functions_Click);
         Functions[size_t(i)] = b;
     }
@@ -189,7 +192,7 @@ void Programming::buildControls()
 
 void Programming::formLoad()
 {
-    setSize(11850, 8400);
+    setSize(11850, 8900);
     script_.setTimeout(kRunTimeoutMs);
 }
 

@@ -247,7 +247,7 @@ QString helpText(int index)
     const StatementButton& b = kStatementButtons[index];
     QString help = QLatin1String(b.help);
     help.replace(QLatin1String("&&"), QLatin1String("&"));  // a label shows "&&" as one ampersand
-    return help + QStringLiteral("\n\nEXAMPLE : ") + QLatin1String(b.example) + QStringLiteral("\n\n") +
+    return help + QStringLiteral("\nEXAMPLE : ") + QLatin1String(b.example) + QStringLiteral("\n") +
            QLatin1String(kNote);
 }
 

@@ -1,0 +1,181 @@
+// The programming workbench through its real window and script control:
+// every sample with scripted input-box answers, error reports, a second run
+// of a changed program, Escape stopping an endless loop, and files.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "../values/qstring_print.h"
+#include "platform/dialog_answers.h"
+#include "platform/msgbox.h"
+#include "suite_fixture.h"
+#include "tools/programming.h"
+
+using namespace orr;
+
+namespace {
+
+Programming* freshWorkbench()
+{
+    MainWindow* m = test::mainWindow();
+    FormRegistry::instance().unload(QStringLiteral("Programming"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m->editor_Click(8);
+    return dynamic_cast<Programming*>(FormRegistry::instance().loadedForm(QStringLiteral("Programming")));
+}
+
+// Runs the program with the input-box replies; the run pane and the messages shown.
+std::pair<QString, QString> run(Programming* w, const QString& program, const QStringList& replies = {})
+{
+    takeMessages();
+    clearDialogAnswers();
+    for (const QString& r : replies)
+        pushDialogAnswer(r);
+    if (w->Program->toPlainText() != program)
+        w->Program->setPlainText(program);
+    w->RunButton_Click();
+    QString shown;
+    for (const LoggedMessage& m : takeMessages())
+        shown += m.title + QStringLiteral(": ") + m.text;
+    return {w->RunProg->toPlainText(), shown};
+}
+
+}  // namespace
+
+TEST(Programming, EverySampleRunsCleanly)
+{
+    Programming* w = freshWorkbench();
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->caption(), "BASIC Programming.");
+    EXPECT_TRUE(w->Program->toPlainText().isEmpty());
+    EXPECT_TRUE(w->RunProg->toPlainText().isEmpty());
+    ASSERT_EQ(w->Combo1->count(), 14);
+    EXPECT_EQ(w->Combo1->itemText(0), "Sample Code.");
+    struct Sample {
+        const char* name;
+        QStringList replies;
+        const char* output;  // the start of the run pane
+    };
+    const Sample samples[] = {
+        {"Arrays.", {}, "\nMarks(0)   =   10\nMarks(1)   =   20"},
+        {"Blank.", {}, ""},
+        {"Calculations.", {"4", "3.5"}, "\nFloor area   =   14 square metres"},
+        {"Calling Functions.", {"100"}, "\n100 Celsius   =   212 Fahrenheit"},
+        {"Character Strings.", {}, "\nWhole string:   Orrinvale\nLength:   9\nLeft 3:   Orr\nRight 4:   vale\nMiddle 3 from 4:   inv"},
+        {"Counting.", {}, "\nJ   =   1\nJ   =   2"},
+        {"Do Until Loops.", {}, "\nAdding the whole numbers from 1 passes 100 after 14 numbers.\nTotal   =   105"},
+        {"Inequalities.", {"10", "9"}, "\n10 is greater than 9"},
+        {"Maths Functions.", {}, "\nSquare root of 2   =   1.4142135623731"},
+        {"Operators.", {}, "\nSum   =   22\nDifference   =   12\nProduct   =   85\nQuotient   =   3.4\nWhole quotient   =   3\nRemainder   =   2\nJoined as text   =   175"},
+        {"Programming.", {"3", "4"}, "\n7"},
+        {"Subroutines.", {}, "\n------------------------------\nInside the main program."},
+        {"VBScript.", {"100"}, "\nPrice   =   100.00\nTax   =   20.00\nTotal   =   120.00"},
+    };
+    for (const Sample& s : samples) {
+        const int index = w->Combo1->findText(QLatin1String(s.name));
+        ASSERT_GT(index, 0) << s.name;
+        w->Combo1_Click(index);
+        const QString program = w->Program->toPlainText();
+        ASSERT_FALSE(program.isEmpty()) << s.name;
+        const auto [output, messages] = run(w, program, s.replies);
+        EXPECT_TRUE(messages.isEmpty()) << s.name << ": " << messages.toStdString();
+        EXPECT_TRUE(output.startsWith(QLatin1String(s.output))) << s.name << ":\n" << output.toStdString();
+    }
+    // Counting runs to twelve; the VBScript sample is run as written.
+    w->Combo1_Click(w->Combo1->findText(QStringLiteral("Counting.")));
+    EXPECT_TRUE(run(w, w->Program->toPlainText()).first.endsWith(QLatin1String("\nJ   =   12")));
+    w->Combo1_Click(w->Combo1->findText(QStringLiteral("VBScript.")));
+    run(w, w->Program->toPlainText(), {"1"});
+    EXPECT_EQ(w->ConvertProg->toPlainText(), w->Program->toPlainText());
+}
+
+TEST(Programming, ErrorsAreReportedWithTheirRow)
+{
+    Programming* w = freshWorkbench();
+    struct Case {
+        const char* program;
+        const char* output;   // kept from before the error
+        const char* message;  // everything shown
+    };
+    const Case cases[] = {
+        // BASIC: row only.
+        {"START\nPRINT 1\nLET X = 1 / 0\nFINISH", "\n1", "Error in program: Division by zero\nIn Row 3"},
+        {"START\nPRINT (1\nFINISH", "", "Error in program: Expected ')'\nIn Row 2"},
+        {"START\nNoSuchSub\nFINISH", "", "Error in program: Type mismatch: 'NoSuchSub'\nIn Row 2"},
+        // VBScript (holds "()"): row and column.
+        {"Sub Main()\n  SHOW 1\n  X = (\nEnd Sub", "", "Error in program: Expected expression\nIn Row 3, column 8"},
+        {"Sub Main()\n  SHOW 2\n  X = 1 / 0\nEnd Sub", "\n2", "Error in program: Division by zero\nIn Row 3, column 9"},
+        // No Main at all.
+        {"REM nothing", "", "Error in program: Sub or Function not defined: 'Main'\nIn Row 0"},
+    };
+    for (const Case& c : cases) {
+        const auto [output, messages] = run(w, QLatin1String(c.program));
+        EXPECT_EQ(output, QLatin1String(c.output)) << c.program;
+        EXPECT_EQ(messages, QLatin1String(c.message)) << c.program;
+        EXPECT_EQ(w->Program->toPlainText(), QLatin1String(c.program));  // the program is never lost
+    }
+}
+
+TEST(Programming, SecondRunOfAChangedProgramRunsTheNewMain)
+{
+    Programming* w = freshWorkbench();
+    EXPECT_EQ(run(w, QStringLiteral("START\nPRINT 1\nFINISH")).first, "\n1");
+    EXPECT_EQ(run(w, QStringLiteral("START\nPRINT 2\nFINISH")), std::make_pair(QStringLiteral("\n2"), QString()));
+    EXPECT_EQ(run(w, QStringLiteral("Sub Main()\nSHOW 3 : Output.Show 4 : Output.Clear : SHOW 5\nEnd Sub")).first,
+              "\n5");
+}
+
+TEST(Programming, EscapeStopsAnEndlessLoop)
+{
+    Programming* w = freshWorkbench();
+    QTimer::singleShot(300, [w] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(w->Program, &press);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    const auto [output, messages] = run(w, QStringLiteral("START\nPRINT 1\nDO\nLOOP\nFINISH"));
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(output, "\n1");
+    EXPECT_TRUE(messages.startsWith(QLatin1String("Error in program: The program was stopped"))) << messages.toStdString();
+    EXPECT_FALSE(w->running());
+}
+
+TEST(Programming, FilesKeepTheProgramExactly)
+{
+    Programming* w = freshWorkbench();
+    QTemporaryDir dir;
+    const QString program = QStringLiteral("START\nPRINT \"He said \"\"hi\"\"\" & 1\nFINISH");
+    EXPECT_EQ(Programming::fromFile(Programming::quotedForFile(program)), program);
+    w->Program->setPlainText(program);
+    clearDialogAnswers();
+    pushDialogAnswer(dir.filePath(QStringLiteral("quotes")));
+    w->Toolbar1_ButtonClick(1);
+    EXPECT_FALSE(w->programChanged());
+    w->Program->setPlainText(QStringLiteral("changed"));
+    takeMessages();
+    // The unsaved change brings the question; its Yes asks for a file, and a
+    // cancelled dialog keeps the program in the pane.
+    w->Toolbar1_ButtonClick(0);
+    const auto asked = takeMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].title, "New Program or Change?");
+    EXPECT_EQ(asked[0].text, "Do you want to save your existing program?");
+    EXPECT_EQ(w->Program->toPlainText(), "changed");
+    w->Program->setPlainText(QString());
+    pushDialogAnswer(dir.filePath(QStringLiteral("quotes.TLK")));
+    w->Toolbar1_ButtonClick(0);
+    EXPECT_EQ(w->Program->toPlainText(), program);
+    clearDialogAnswers();
+    // A file that cannot be read is reported and the pane keeps its program.
+    pushDialogAnswer(dir.filePath(QStringLiteral("missing.TLK")));
+    w->Toolbar1_ButtonClick(0);
+    EXPECT_EQ(takeMessages().size(), 1u);
+    EXPECT_EQ(w->Program->toPlainText(), program);
+}
