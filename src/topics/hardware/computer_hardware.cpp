@@ -334,6 +334,14 @@ void ComputerHardware::Timer2_Timer()
     results();
 }
 
+void ComputerHardware::formActivate()
+{
+    TopicForm::formActivate();
+    // An encoder scan cut short by leaving the window carries on to its key.
+    if (example() == 0 && scanning)
+        Timer1->start();
+}
+
 void ComputerHardware::formDeactivate()
 {
     stopTimers();

@@ -40,6 +40,7 @@ public:
     void Picture1_KeyPress(int code);
     void Timer1_Timer();
     void Timer2_Timer();
+    void formActivate() override;
     void formDeactivate() override;
     void formQueryUnload() override;
 
@@ -58,6 +59,7 @@ protected:
 
 private:
     void stopTimers();
+    // Shows or hides the sliders; shown, they sit in the picture's lower right.
     void placeSliders(bool shown);
     void drawCharacterCodes();
     void drawMouse();

@@ -206,6 +206,7 @@ void ComputerHardware::drawMouse()
 void ComputerHardware::drawColourMixing()
 {
     heading(10, 4, QStringLiteral("Additive Colour Mixing."));
+    placeSliders(true);  // again on every redraw, so they follow a resized picture
     const int r = Slider1[0]->value(), g = Slider1[1]->value(), b = Slider1[2]->value();
     // The three disks, each pixel the sum of the lights that fall on it.
     struct Disk {
