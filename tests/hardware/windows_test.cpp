@@ -160,10 +160,17 @@ TEST(SystemsWindows, SteppedDiagramsWrapAndUnitsExplain)
         for (int e = 0; e < count; ++e) {
             auto* w = test::openTopic<DescriptiveTopic>(QString::fromLatin1(name), e);
             for (int panel = 0; panel < w->stepCount(e); ++panel)
-                for (const ClickItem& it : w->items(e, panel)) {
+            {
+                const ClickItems its = w->items(e, panel);
+                for (int i = 0; i < int(its.size()); ++i) {
+                    const ClickItem& it = its[std::size_t(i)];
                     EXPECT_FALSE(it.paragraph1.isEmpty()) << name << ' ' << it.caption.toStdString();
                     EXPECT_FALSE(it.paragraph2.isEmpty()) << name << ' ' << it.caption.toStdString();
+                    // A press on the middle of a unit opens that unit: no unit hides another.
+                    EXPECT_EQ(pressClickItems(its, it.x + it.w / 2, (it.y + it.h / 2) * 1.28, w->caption()), i)
+                        << name << ' ' << it.caption.toStdString();
                 }
+            }
         }
     }
     // Every example has its notes: four paragraphs for the hardware, at least two for the others.
