@@ -152,7 +152,7 @@ void ComputerHardware::drawMouse()
     circle(-3, 110, 170, 55, colour::ButtonFace);
     text(55, 236, QStringLiteral("Mouse/Tracker Ball"), colour::Navy, 8, true);
     text(40, 252, QStringLiteral("Two rollers set at 90"), colour::Navy, 8);
-    text(40 + measuredWidth(QStringLiteral("Two rollers set at 90"), 8), 248, QStringLiteral("o"), colour::Navy, 6);
+    text(40 + measuredWidth(QStringLiteral("Two rollers set at 90"), 8), 252, QString(QChar(0x00B0)), colour::Navy, 8);
     DrawLabelledBox(166, 158, 30, 24, QStringLiteral("X"), colour::Yellow, colour::Black, 7);
     DrawLabelledBox(98, 90, 24, 24, QStringLiteral("Y"), colour::Yellow, colour::Black, 7);
     boxOrLine(0, 196, 170, 0, 34, 0, colour::Black, QString());
@@ -438,11 +438,9 @@ void ComputerHardware::drawDiskDrive()
     boxOrLine(0, px + 300, 40, 0, 0, 160, colour::Navy, QString());
     text(440, 14, QStringLiteral("Read/write head (both surfaces)"), colour::Maroon, 7, true);
     DrawArrow(451, 26, 451, 44, colour::Maroon);
-    text(610, 100, QStringLiteral("Head"), colour::Navy, 7, true);
-    text(610, 112, QStringLiteral("positioning"), colour::Navy, 7, true);
-    text(610, 124, QStringLiteral("(seek)"), colour::Navy, 7, true);
-    DrawArrow(606, 150, 650, 150, colour::Navy);
-    DrawArrow(650, 160, 606, 160, colour::Navy);
+    text(540, 204, QStringLiteral("Head positioning (seek)"), colour::Navy, 7, true);
+    DrawArrow(610, 184, 660, 184, colour::Navy);
+    DrawArrow(660, 194, 610, 194, colour::Navy);
 
     // The results.
     const DiskResults r = hardware::diskResults(disk);
