@@ -3,6 +3,7 @@
 
 #include <QStringList>
 
+#include "draw/kit.h"
 #include "draw/palette.h"
 #include "draw/primitives.h"
 #include "draw/symbol_parts.h"
@@ -23,9 +24,12 @@ void DrawFlowSymbol(FlowShape shape, double x, double y, double w, double h, con
         const double r = h / 2;
         line(x, y, r, 0, w - 2 * r, 0, edge);
         line(x, y, r, h, w - 2 * r, 0, edge);
-        parts::arc(x + r, y + r, r, 90, 270, edge);
-        parts::arc(x + w - r, y + r, r, 270, 360, edge);
-        parts::arc(x + w - r, y + r, r, 0, 90, edge);
+        // The ends are half ellipses, h high after scaling and r wide.
+        const double k = kit::drawingScale();
+        constexpr double kRad = 3.14159265358979 / 180;
+        circle(0, x + r, y + r, r * k, edge, 90 * kRad, 270 * kRad, k);
+        circle(0, x + w - r, y + r, r * k, edge, 270 * kRad, 359.99 * kRad, k);
+        circle(0, x + w - r, y + r, r * k, edge, 0.01 * kRad, 90 * kRad, k);
         break;
     }
     case FlowShape::InputOutput:

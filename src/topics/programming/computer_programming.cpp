@@ -70,6 +70,15 @@ void joinDown(const std::vector<ProgramItem>& items, size_t first, size_t last)
     }
 }
 
+// The NO branch of a loop's decision: from its right corner out, up and back
+// into the right side of the symbol the loop returns to.
+void loopBack(double x, double fromY, double toY)
+{
+    boxOrLine(0, x, fromY, 0, 40, 0, Black, QString());
+    boxOrLine(0, x + 40, toY, 0, 0, fromY - toY, Black, QString());
+    DrawArrow(x + 40, toY, x, toY, Black);
+}
+
 }  // namespace
 
 ComputerProgramming::ComputerProgramming() : TopicForm(QStringLiteral("ComputerProgramming"), 1, 3)
@@ -187,9 +196,14 @@ void ComputerProgramming::drawExample(int e)
         if (toggle)
             draw(130, 251, QStringLiteral("c0 l95 u230 r95"));
         say(130, 280, toggle ? QStringLiteral("Loop") : QStringLiteral("Single Pass"), Maroon, 8, true);
-        say(480, 230, QStringLiteral("Memory"), Teal, 7);
-        say(480, 242, QStringLiteral("Locations (RAM)"), Teal, 7);
-        say(480, 254, QStringLiteral("Computer"), Teal, 7);
+        boxOrLine(0, 320, 199, 0, 318, 65, Black, QStringLiteral("B"));
+        say(330, 204, QStringLiteral("Dimensioned Variables."), Title, 8, true);
+        say(330, 220, QStringLiteral("FIRST_NUMBER as number"), Navy, 7);
+        say(330, 234, QStringLiteral("SECOND_NUMBER as number"), Navy, 7);
+        say(330, 248, QStringLiteral("RESULT as number"), Navy, 7);
+        say(530, 220, QStringLiteral("Memory"), Teal, 7);
+        say(530, 234, QStringLiteral("Locations (RAM)"), Teal, 7);
+        say(530, 248, QStringLiteral("Computer"), Teal, 7);
         say(320, 280, QStringLiteral("Operators used."), Title, 8, true);
         say(320, 294, QStringLiteral("Addition +"), Navy, 8);
         break;
@@ -199,13 +213,13 @@ void ComputerProgramming::drawExample(int e)
         break;
     case 2: {
         say(10, 18, QStringLiteral("Data type"), Title, 8, true);
-        say(230, 18, QStringLiteral("Storage size"), Title, 8, true);
-        say(370, 18, toggle ? QStringLiteral("Example Data Values and Format.") : QStringLiteral("Range"), Title, 8, true);
+        say(238, 18, QStringLiteral("Storage size"), Title, 8, true);
+        say(362, 18, toggle ? QStringLiteral("Example Data Values and Format.") : QStringLiteral("Range"), Title, 8, true);
         for (int r = 0; r < 12; ++r) {
             const double y = 37 + 15.0 * r;
             say(10, y, dataTypeName(r), Navy, 7);
-            say(230, y, QLatin1String(kStorage[r]), Navy, 7);
-            say(370, y, toggle ? exampleValues[size_t(r)] : QLatin1String(kRanges[r]), toggle ? Maroon : Navy, 7);
+            say(238, y, QLatin1String(kStorage[r]), Navy, 7);
+            say(362, y, toggle ? exampleValues[size_t(r)] : QLatin1String(kRanges[r]), toggle ? Maroon : Navy, 6);
             boxOrLine(0, 10, y + 12, 0, 680, 0, Grey, QString());
         }
         say(10, 230, QStringLiteral("Negative values are not shown."), Maroon, 7);
@@ -262,15 +276,16 @@ void ComputerProgramming::drawExample(int e)
     }
     case 7:
         joinDown(items, 0, 5);
-        draw(240, 212, QStringLiteral("c0 r60 d152 l72"));
-        say(185, 238, QStringLiteral("YES"), Green, 7, true);
+        loopBack(240, 212, 71);
+        say(188, 236, QStringLiteral("YES"), Green, 7, true);
         say(245, 200, QStringLiteral("NO"), Red, 7, true);
-        say(560, 190, QStringLiteral("Seven Segment LED Display."), Title, 8, true);
+        say(540, 192, QStringLiteral("Seven Segment LED Display."), Title, 7, true);
         drawDigit();
         break;
     case 8:
         joinDown(items, 0, 5);
-        say(185, 230, QStringLiteral("YES"), Green, 7, true);
+        loopBack(240, 204, 63);
+        say(188, 228, QStringLiteral("YES"), Green, 7, true);
         say(245, 192, QStringLiteral("NO"), Red, 7, true);
         say(520, 180, QStringLiteral("Objective. To program"), Title, 8, true);
         say(520, 194, QStringLiteral("a circular array of"), Title, 8, true);

@@ -82,7 +82,7 @@ void structure(Items& it, bool loop)
                 "Without a loop the program makes a single pass and finishes.");
     it.code(300, 161, QStringLiteral("RUN"), "RUN command", kRunP1, kRunP2)
         .symbol(BX, 320, 199, 318, 65,
-                QStringLiteral("Dimensioned Variables.\nFIRST_NUMBER as number\nSECOND_NUMBER as number\nRESULT as number"),
+                QString(),  // drawn line by line beside its memory labels
                 "Dimensioned variables",
                 "Each variable is a named memory location (RAM) in the computer.",
                 "Declaring them as numbers tells the computer how to store them and that arithmetic may be done on them.");
