@@ -96,6 +96,9 @@ void ComputerProgramming::setDefaults()
 {
     principal = 10000;
     ledAngle = 360;
+    toggle = false;
+    count = 0;
+    stepTwo = false;
 }
 
 void ComputerProgramming::setToolbarFlags(SuiteState::ToolbarFlags& f)
@@ -214,12 +217,12 @@ void ComputerProgramming::drawExample(int e)
     case 2: {
         say(10, 18, QStringLiteral("Data type"), Title, 8, true);
         say(238, 18, QStringLiteral("Storage size"), Title, 8, true);
-        say(362, 18, toggle ? QStringLiteral("Example Data Values and Format.") : QStringLiteral("Range"), Title, 8, true);
+        say(380, 18, toggle ? QStringLiteral("Example Data Values and Format.") : QStringLiteral("Range"), Title, 8, true);
         for (int r = 0; r < 12; ++r) {
             const double y = 37 + 15.0 * r;
             say(10, y, dataTypeName(r), Navy, 7);
             say(238, y, QLatin1String(kStorage[r]), Navy, 7);
-            say(362, y, toggle ? exampleValues[size_t(r)] : QLatin1String(kRanges[r]), toggle ? Maroon : Navy, 6);
+            say(380, y, toggle ? exampleValues[size_t(r)] : QLatin1String(kRanges[r]), toggle ? Maroon : Navy, 6);
             boxOrLine(0, 10, y + 12, 0, 680, 0, Grey, QString());
         }
         say(10, 230, QStringLiteral("Negative values are not shown."), Maroon, 7);
