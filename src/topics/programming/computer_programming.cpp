@@ -158,7 +158,7 @@ void ComputerProgramming::configureExample(int e)
         Trigger[1]->setShown(toggle);
     }
     if (e == 6) {
-        triggerSetup(false, false, false);
+        Trigger[0]->setCaption(QStringLiteral("Principal"));
         SelectButton[0]->setCaption(QStringLiteral("Principal Amount."));
         setLabelQuietly(0, QStringLiteral("£") + money(principal));
         if (auto c = programming::interestFor(principal)) {
