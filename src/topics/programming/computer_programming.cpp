@@ -236,7 +236,6 @@ void ComputerProgramming::drawExample(int e)
         for (int i = 0; i < second.size(); ++i)
             DrawLabelledBox(20 + 18.0 * i, 68, 18, 18, second.mid(i, 1), White, Navy, 7);
         say(20, 24, QStringLiteral("Characters stored in memory, one to a location."), Title, 8, true);
-        say(20, 125, QStringLiteral("This is a string of characters ..."), Maroon, 8);
         say(20, 165, QStringLiteral("This is a string of characters ..."), Maroon, 8);
         say(100, 205, QStringLiteral("This is a string of characters ..."), Maroon, 8);
         say(38, 245, QStringLiteral("This is a string of characters ..."), Maroon, 8);
@@ -244,9 +243,9 @@ void ComputerProgramming::drawExample(int e)
         break;
     }
     case 4:
-        say(20, 84, QStringLiteral("Data string containing a list of names."), Teal, 7);
-        say(20, 100, QStringLiteral("Recreate the string with just the first, 5th"), Title, 8, true);
-        say(20, 112, QStringLiteral("and last names using string functions."), Title, 8, true);
+        say(20, 80, QStringLiteral("Data string containing a list of names."), Teal, 7);
+        say(20, 95, QStringLiteral("Recreate the string with just the first, 5th"), Title, 8, true);
+        say(20, 107, QStringLiteral("and last names using string functions."), Title, 8, true);
         say(300, 205, QStringLiteral("JamesPatBen"), Maroon, 8, true);
         say(20, 228, QStringLiteral("Now reformatted in program code."), Title, 8, true);
         say(20, 265, QStringLiteral("James, Pat, Ben"), Maroon, 8, true);
