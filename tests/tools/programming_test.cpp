@@ -13,6 +13,7 @@
 
 #include "../values/qstring_print.h"
 #include "platform/dialog_answers.h"
+#include "shell/chart_procedure.h"
 #include "platform/msgbox.h"
 #include "suite_fixture.h"
 #include "tools/programming.h"
@@ -178,4 +179,18 @@ TEST(Programming, FilesKeepTheProgramExactly)
     w->Toolbar1_ButtonClick(0);
     EXPECT_EQ(takeMessages().size(), 1u);
     EXPECT_EQ(w->Program->toPlainText(), program);
+}
+
+TEST(Programming, GraphChartsAnArrayWithItsLabels)
+{
+    Programming* w = freshWorkbench();
+    const auto [output, messages] = run(w, QStringLiteral(
+        "START\nDIM S(2), M(2)\nS(0) = 5 : S(1) = 9 : S(2) = 3\nM(0) = \"Jan\" : M(1) = \"Feb\" : M(2) = \"Mar\"\n"
+        "GRAPH S, M\nFINISH"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.toStdString();
+    EXPECT_EQ(currentChart().rows, 3);
+    ASSERT_NE(FormRegistry::instance().loadedForm(QStringLiteral("Plotform")), nullptr);
+    EXPECT_TRUE(FormRegistry::instance().loadedForm(QStringLiteral("Plotform"))->isShown());
+    EXPECT_TRUE(run(w, QStringLiteral("START\nGRAPH 1, 2\nFINISH")).second.startsWith(
+        QLatin1String("Error in program: Type mismatch")));
 }
