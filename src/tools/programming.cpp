@@ -314,6 +314,9 @@ void Programming::StateMents_Click(int index)
     if (index < 0 || index >= kStatements)
         return;
     Label1->setText(helpText(index));
+    // A statement begins a line of its own.
+    if (!Program->textCursor().atBlockStart())
+        insertAtCaret(QStringLiteral("\n"));
     if (!opensTextEntry(index)) {
         if (index == Array)
             insertAtCaret(QLatin1String(statement(index).inserted));
@@ -370,6 +373,7 @@ void Programming::replaceProgram(const QString& text)
 {
     settingText_ = true;
     Program->setPlainText(text);
+    Program->moveCursor(QTextCursor::End);  // new lines go after the program
     settingText_ = false;
     changed_ = false;
 }
