@@ -494,6 +494,39 @@ void Programming::Toolbar1_ButtonClick(int index)
     }
 }
 
+int Programming::paintPages(QPainter& p, const QSize& page, const QStringList& lines,
+                            const std::function<void()>& newPage)
+{
+    p.setFont(QFont(QStringLiteral("Arial"), 10));
+    const int lineHeight = p.fontMetrics().height();
+    const QRect area(QPoint(0, 0), page);
+    int y = 0, pages = 1;
+    for (const QString& line : lines) {
+        // Long lines wrap within the page; a line that does not fit starts a new page.
+        const QRect used =
+            p.boundingRect(area, Qt::TextWordWrap, line.isEmpty() ? QStringLiteral(" ") : line);
+        if (y + used.height() > page.height() && y > 0) {
+            newPage();
+            ++pages;
+            y = 0;
+        }
+        p.drawText(QRect(0, y, page.width(), used.height()), Qt::TextWordWrap, line);
+        y += std::max(used.height(), lineHeight);
+    }
+    return pages;
+}
+
+QStringList Programming::printedLines(bool runPane) const
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList lines{makersNotice(),
+                      QStringLiteral("Date: ") + now.toString(QStringLiteral("dd/MM/yyyy")) +
+                          QStringLiteral("    Time: ") + now.toString(QStringLiteral("hh:mm:ss")),
+                      QString()};
+    lines += (runPane ? RunProg : Program)->toPlainText().split(QLatin1Char('\n'));
+    return lines;
+}
+
 void Programming::PrintCode(bool runPane)
 {
     std::unique_ptr<QPrinter> own;
@@ -504,28 +537,8 @@ void Programming::PrintCode(bool runPane)
     QPainter p;
     if (!p.begin(printer))
         return;
-    p.setFont(QFont(QStringLiteral("Arial"), 10));
     const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
-    const int width = area.width(), bottom = area.height();
-    const int lineHeight = p.fontMetrics().height();
-    int y = 0;
-    auto printLine = [&](const QString& text) {
-        QRect used = p.boundingRect(QRect(0, 0, width, bottom), Qt::TextWordWrap, text.isEmpty() ? QStringLiteral(" ") : text);
-        if (y + used.height() > bottom && y > 0) {
-            printer->newPage();
-            y = 0;
-        }
-        p.drawText(QRect(0, y, width, used.height()), Qt::TextWordWrap, text);
-        y += std::max(used.height(), lineHeight);
-    };
-    printLine(makersNotice());
-    const QDateTime now = QDateTime::currentDateTime();
-    printLine(QStringLiteral("Date: ") + now.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral("    Time: ") +
-              now.toString(QStringLiteral("hh:mm:ss")));
-    printLine(QString());
-    const QString text = (runPane ? RunProg : Program)->toPlainText();
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        printLine(line);
+    paintPages(p, area.size(), printedLines(runPane), [printer] { printer->newPage(); });
     p.end();
 }
 

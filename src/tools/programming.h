@@ -6,11 +6,13 @@
 #include <QMdiSubWindow>  // complete type for Form's QPointer member
 
 #include <array>
+#include <functional>
 
 #include "platform/form.h"
 #include "platform/script_control.h"
 
 class QComboBox;
+class QPainter;
 class QPlainTextEdit;
 class QToolButton;
 
@@ -59,6 +61,12 @@ public:
 
     // Prints the programming pane (or the run pane) on one or more pages.
     void PrintCode(bool runPane = false);
+    // What a print puts on paper: the maker's notice, date and time, a blank
+    // line, then the pane's lines.
+    QStringList printedLines(bool runPane) const;
+    // Paints lines down pages of the given size; returns the number of pages.
+    static int paintPages(QPainter& p, const QSize& page, const QStringList& lines,
+                          const std::function<void()>& newPage);
 
     // ProgramClass members, called by the running program.
     void Show(const QString& text);

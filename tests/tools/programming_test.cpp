@@ -9,6 +9,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QImage>
+#include <QPainter>
 #include <QTimer>
 
 #include "../values/qstring_print.h"
@@ -193,4 +195,30 @@ TEST(Programming, GraphChartsAnArrayWithItsLabels)
     EXPECT_TRUE(FormRegistry::instance().loadedForm(QStringLiteral("Plotform"))->isShown());
     EXPECT_TRUE(run(w, QStringLiteral("START\nGRAPH 1, 2\nFINISH")).second.startsWith(
         QLatin1String("Error in program: Type mismatch")));
+}
+
+TEST(Programming, PrintedPagesHoldTheHeaderAndEveryLine)
+{
+    Programming* w = freshWorkbench();
+    QStringList program;
+    for (int i = 1; i <= 120; ++i)
+        program << QStringLiteral("PRINT \"Line %1\"").arg(i);
+    w->Program->setPlainText(program.join(QLatin1Char('\n')));
+    const QStringList lines = w->printedLines(false);
+    ASSERT_EQ(lines.size(), 123);
+    EXPECT_TRUE(lines[1].startsWith(QLatin1String("Date: ")));
+    EXPECT_TRUE(lines[1].contains(QLatin1String("    Time: ")));
+    EXPECT_EQ(lines[2], "");
+    EXPECT_EQ(lines.last(), "PRINT \"Line 120\"");
+    // An A4 page at 96 dots per inch holds about sixty lines: three pages.
+    QImage page(QSize(700, 1000), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter p(&page);
+    int breaks = 0;
+    const int pages = Programming::paintPages(p, page.size(), lines, [&] { ++breaks; });
+    EXPECT_EQ(pages, breaks + 1);
+    EXPECT_GE(breaks, 1);
+    p.end();
+    if (!qEnvironmentVariableIsEmpty("ORR_PRINT_PREVIEW"))
+        page.save(qEnvironmentVariable("ORR_PRINT_PREVIEW"));
 }
