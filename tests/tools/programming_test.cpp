@@ -3,7 +3,9 @@
 // of a changed program, Escape stopping an endless loop, and files.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -221,4 +223,47 @@ TEST(Programming, PrintedPagesHoldTheHeaderAndEveryLine)
     p.end();
     if (!qEnvironmentVariableIsEmpty("ORR_PRINT_PREVIEW"))
         page.save(qEnvironmentVariable("ORR_PRINT_PREVIEW"));
+}
+
+TEST(Programming, StatementButtonsInsertTheirLines)
+{
+    struct Case {
+        int index;
+        const char* typed;     // the line handed back by the text-entry dialog; null: no dialog
+        const char* program;   // the programming pane afterwards
+    };
+    const Case cases[] = {
+        {0, "Enter a number, A", "INPUT Enter a number, A\n"},
+        {1, "PRINT A", "PRINT A\n"},  // the line brings its own keyword
+        {2, "X = 1", "LET X = 1\n"},
+        {3, nullptr, "DO  UNTIL \n\nLOOP\n"},
+        {4, "Heading", "SUB Heading\n' Add your code here ...\nEND SUB\n"},
+        {6, "Twice(n)", "FUNCTION Twice(n)\n' Add your code here ...\nEND FUNCTION\n"},
+        {8, nullptr, "DIM arrayname (   )"},
+        {9, nullptr, "FOR    =   TO\n\nNEXT\n"},
+        {11, nullptr, "SELECT CASE\nCASE\n\nEND SELECT\n"},
+        {12, "", "REM"},  // an empty line hands nothing back
+        {14, nullptr, "IF     THEN\n\nELSE \n\nEND IF\n"},
+    };
+    Programming* w = freshWorkbench();
+    for (const Case& c : cases) {
+        w->Program->clear();
+        w->StateMents_Click(c.index);
+        Form* entry = FormRegistry::instance().loadedForm(QStringLiteral("InputTextForm"));
+        EXPECT_EQ(entry != nullptr, c.typed != nullptr) << c.index;
+        if (entry) {
+            entry->findChild<QLineEdit*>(QStringLiteral("InputValue"))->setText(QLatin1String(c.typed));
+            entry->findChild<QAbstractButton*>(QStringLiteral("OK"))->click();
+        }
+        EXPECT_EQ(w->Program->toPlainText(), QLatin1String(c.program)) << c.index;
+        EXPECT_TRUE(w->Label1->text().contains(QLatin1String("\nEXAMPLE : "))) << c.index;
+        EXPECT_TRUE(w->Label1->text().endsWith(QLatin1String("Button Click for entry."))) << c.index;
+    }
+    // Function buttons insert their caption at the caret, after what is there.
+    w->Program->setPlainText(QStringLiteral("PRINT"));
+    w->Program->moveCursor(QTextCursor::End);
+    w->Functions_Click(9);
+    w->Functions_Click(18);
+    w->Functions_Click(21);
+    EXPECT_EQ(w->Program->toPlainText(), "PRINTSQR(  ) &\"");
 }
