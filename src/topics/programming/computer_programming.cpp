@@ -130,6 +130,7 @@ void ComputerProgramming::configureExample(int e)
     setCaption(title + QStringLiteral(":   ") + computerProgrammingHeading(e));
     Picture1->setToolTip(e == 9 ? QStringLiteral("Click over code for details.") : QStringLiteral("Click over for details."));
     Timer1->stop();
+    Panel3D1->setVisible(e != 1);  // the constants example has nothing to set
     Trigger[1]->setCaption(QStringLiteral("New Values"));
     suite().selectorCount = e == 6 ? 0 : -1;
     switch (e) {
