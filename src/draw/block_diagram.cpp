@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <cmath>
 
+#include "draw/kit.h"
+#include "draw/palette.h"
 #include "draw/primitives.h"
 
 namespace orr {
@@ -13,18 +15,26 @@ constexpr double kHead = 6;
 constexpr int kLinePitch = 10;  // design units between the lines of a box's text
 }  // namespace
 
-void DrawLabelledBox(int x, int y, int w, int h, const QString& text, long fill, long ink, int size, bool bold)
+void DrawLabelledBox(double x, double y, double w, double h, const QString& text, long fill, long ink, int size,
+                     bool bold)
 {
-    boxOrLine(0, x, y, 0, w, h, fill, QStringLiteral("BF"));
-    boxOrLine(0, x, y, 0, w, h, ink, QStringLiteral("B"));
+    if (fill >= 0)
+        boxOrLine(0, x, y, 0, w, h, fill, QStringLiteral("BF"));
+    boxOrLine(0, x, y, 0, w, h, colour::Black, QStringLiteral("B"));
+    if (text.isEmpty())
+        return;
     const QStringList lines = text.split(QLatin1Char('\n'));
-    // The block of lines is centred in the box; a line is about 8 units high.
-    const int top = y + (h - int(lines.size()) * kLinePitch) / 2 + 1;
+    // The block of lines is centred in the box: lines kLinePitch apart, the
+    // last one a full text height (about 1.45 units per point of size at
+    // scale 1, growing with the zoom).
+    const double textHeight = (size + kit::zoomRounded() + 1) * 1.45 / kit::drawingScale();
+    const double block = double(lines.size() - 1) * kLinePitch + textHeight;
+    const int top = int(y + (h - block) / 2 + 0.5);
     for (int i = 0; i < lines.size(); ++i)
-        printCentred(x + w / 2, top + i * kLinePitch, lines[i], ink, size, bold ? 1 : 0);
+        printCentred(int(x + w / 2), top + i * kLinePitch, lines[i], ink, size, bold ? 1 : 0);
 }
 
-void DrawArrow(int x1, int y1, int x2, int y2, long colour)
+void DrawArrow(double x1, double y1, double x2, double y2, long colour)
 {
     boxOrLine(0, x1, y1, 0, x2 - x1, y2 - y1, colour, QString());
     if (y1 == y2)

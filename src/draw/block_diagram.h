@@ -1,6 +1,7 @@
 // Block-diagram symbols: labelled boxes, arrows between them and a chain of
 // boxes joined by arrows, as the microprocessor diagrams draw registers,
-// buses and address calculations. Design units, like the rest of the kit.
+// buses and address calculations and the data topics draw cells, records
+// and lists. Design units, like the rest of the kit.
 #pragma once
 
 #include <QString>
@@ -8,15 +9,17 @@
 
 namespace orr {
 
-// A box w x h with its top left at (x, y), filled and outlined, with text
-// centred in it; lines of text are separated by '\n'.
-void DrawLabelledBox(int x, int y, int w, int h, const QString& text, long fill, long ink, int size = 8,
+// A box w x h with its top left at (x, y), filled with fill (left clear when
+// fill is negative) and outlined in black, with text centred in it in ink;
+// lines of text are separated by '\n'. A cell, a record field and a unit of
+// a block diagram are all drawn this way.
+void DrawLabelledBox(double x, double y, double w, double h, const QString& text, long fill, long ink, int size = 8,
                      bool bold = false);
 
 // A straight arrow from (x1, y1) to (x2, y2), its head at the second point.
 // Horizontal and vertical arrows take the kit's arrowheads; any other
 // direction a rotated one.
-void DrawArrow(int x1, int y1, int x2, int y2, long colour);
+void DrawArrow(double x1, double y1, double x2, double y2, long colour);
 
 // One box of a chain: a caption printed above the box and the box's text.
 struct ChainBox {

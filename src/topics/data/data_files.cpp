@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "draw/board_text.h"
-#include "draw/boxed_text.h"
+#include "draw/block_diagram.h"
 #include "draw/palette.h"
 #include "draw/primitives.h"
 #include "platform/rng.h"
@@ -275,17 +275,17 @@ void DataFiles::drawRecord()
     int x = 20;
     for (int k = 0; k < 7; ++k) {
         const int w = k < 6 ? 66 + widths[k] * 3 : 96;
-        boxedText(x, 60, w, 24, QString::fromLatin1(fields[k]), colour::Cyan, colour::Navy, 6, true);
-        boxedText(x, 84, w, 22, QString::fromLatin1(samples[k]), colour::White, colour::Black, 7);
+        DrawLabelledBox(x, 60, w, 24, QString::fromLatin1(fields[k]), colour::Cyan, colour::Navy, 6, true);
+        DrawLabelledBox(x, 84, w, 22, QString::fromLatin1(samples[k]), colour::White, colour::Black, 7);
         x += w;
     }
     text(20, 130, QStringLiteral("Record Length = 8 + 10 + 6 + 15 + 12 + 6 = 57 characters."), colour::Maroon, 9, true);
     // The file: records one after another between its markers.
     heading(20, 180, QStringLiteral("Record file."));
-    boxedText(20, 210, 50, 30, QStringLiteral("BOF"), colour::ButtonFace, colour::Red, 8, true);
+    DrawLabelledBox(20, 210, 50, 30, QStringLiteral("BOF"), colour::ButtonFace, colour::Red, 8, true);
     for (int r = 0; r < 5; ++r)
-        boxedText(70 + r * 110, 210, 110, 30, QStringLiteral("Record %1").arg(r + 1), colour::Yellow, colour::Black, 8);
-    boxedText(620, 210, 50, 30, QStringLiteral("EOF"), colour::ButtonFace, colour::Red, 8, true);
+        DrawLabelledBox(70 + r * 110, 210, 110, 30, QStringLiteral("Record %1").arg(r + 1), colour::Yellow, colour::Black, 8);
+    DrawLabelledBox(620, 210, 50, 30, QStringLiteral("EOF"), colour::ButtonFace, colour::Red, 8, true);
     text(20, 260, QStringLiteral("Every record has the same length, so record n starts at (n - 1) \u00D7 57 characters"),
          colour::Navy, 8);
     text(20, 276, QStringLiteral("from the beginning of the file (BOF), and the file length is known from the count."),
@@ -303,15 +303,15 @@ void DataFiles::drawSequential()
     const int key = UpDown1->value();
     text(20, 40, QStringLiteral("Search key %1").arg(key), colour::Red, 10, true);
     text(10, 76, QStringLiteral("Compare keys."), colour::Red, 8, true);
-    arrowTo(20, 92, 20, 168, colour::Red);
+    DrawArrow(20, 92, 20, 168, colour::Red);
     for (int i = 1; i <= 6; ++i) {
         const int x = 25 + 115 * (i - 1);
         const int k = searchPosition + i;
-        boxedText(x, 170, 95, 24, QStringLiteral("Record key."), colour::Cyan, colour::Navy, 7, true);
-        boxedText(x, 194, 95, 30, k == 0 ? QStringLiteral("Record BOF") : QString::number(k), colour::Yellow,
+        DrawLabelledBox(x, 170, 95, 24, QStringLiteral("Record key."), colour::Cyan, colour::Navy, 7, true);
+        DrawLabelledBox(x, 194, 95, 30, k == 0 ? QStringLiteral("Record BOF") : QString::number(k), colour::Yellow,
                   colour::Black, 9, true);
     }
-    arrowTo(690, 250, 30, 250, colour::Navy);
+    DrawArrow(690, 250, 30, 250, colour::Navy);
     text(250, 256, QStringLiteral("Records pass the read head one by one"), colour::Navy, 8);
     if (searchPosition >= 0) {
         text(20, 280, QStringLiteral("Record read: %1").arg(searchPosition), colour::Black, 9);
@@ -327,7 +327,7 @@ void DataFiles::drawIndexSequential()
     const auto table = [](int x, const QString& name, const QStringList& rows, int selected) {
         heading(x, 10, name);
         for (int r = 0; r < rows.size(); ++r)
-            boxedText(x, 34 + 18 * r, 150, 18, rows[r], r == selected ? colour::Lime : colour::White, colour::Black, 7);
+            DrawLabelledBox(x, 34 + 18 * r, 150, 18, rows[r], r == selected ? colour::Lime : colour::White, colour::Black, 7);
     };
     QStringList cyl, surf, sect;
     for (int c = 0; c < 10; ++c)
@@ -343,8 +343,8 @@ void DataFiles::drawIndexSequential()
     table(10, QStringLiteral("Cylinder Index."), cyl, d.cylinder);
     table(180, QStringLiteral("Surface Index."), surf, d.surface);
     table(350, QStringLiteral("Sector Index."), sect, d.sector);
-    arrowTo(160, 43 + 18 * d.cylinder, 179, 43 + 18 * d.surface, colour::Red);
-    arrowTo(330, 43 + 18 * d.surface, 349, 43 + 18 * d.sector, colour::Red);
+    DrawArrow(160, 43 + 18 * d.cylinder, 179, 43 + 18 * d.surface, colour::Red);
+    DrawArrow(330, 43 + 18 * d.surface, 349, 43 + 18 * d.sector, colour::Red);
     diskPack(600, 60, 10, 70);
     text(530, 20, QStringLiteral("Sector 8"), colour::Black, 8);
     text(530, 200, QStringLiteral("Surfaces 10"), colour::Black, 8);
@@ -381,13 +381,13 @@ void DataFiles::drawHashing()
     const char* heads[] = {"Key (Invoice No.)", "Vehicle Type", "Reg. No", "Work done etc."};
     const int cx[] = {10, 130, 230, 330}, cw[] = {120, 100, 100, 110};
     for (int c = 0; c < 4; ++c)
-        boxedText(cx[c], 24, cw[c], 16, QString::fromLatin1(heads[c]), colour::Cyan, colour::Navy, 7, true);
+        DrawLabelledBox(cx[c], 24, cw[c], 16, QString::fromLatin1(heads[c]), colour::Cyan, colour::Navy, 7, true);
     for (int r = 0; r < 7; ++r) {
         const auto& v = vehicles[std::size_t(r)];
         const int64_t key = r < 4 ? keys[std::size_t(r)] : v.key;
         const QString cells[] = {six(key), v.type, v.reg, QStringLiteral("Service")};
         for (int c = 0; c < 4; ++c)
-            boxedText(cx[c], 40 + 15 * r, cw[c], 15, cells[c], colour::White, colour::Black, 7);
+            DrawLabelledBox(cx[c], 40 + 15 * r, cw[c], 15, cells[c], colour::White, colour::Black, 7);
     }
     const auto placed = data::placeRecords(keys);
     text(10, 160, QStringLiteral("Record keys."), colour::Title, 8, true);
@@ -412,9 +412,9 @@ void DataFiles::drawHashing()
         const auto& p = placed[std::size_t(r)];
         if (!p.overflow)
             continue;
-        boxedText(470, 180 + 18 * row, 60, 18, QStringLiteral("O%1").arg(p.overflowEntry + 1), colour::ButtonFace,
+        DrawLabelledBox(470, 180 + 18 * row, 60, 18, QStringLiteral("O%1").arg(p.overflowEntry + 1), colour::ButtonFace,
                   colour::Black, 7);
-        boxedText(530, 180 + 18 * row, 140, 18, QStringLiteral("Key ") + six(keys[std::size_t(r)]), colour::Yellow,
+        DrawLabelledBox(530, 180 + 18 * row, 140, 18, QStringLiteral("Key ") + six(keys[std::size_t(r)]), colour::Yellow,
                   colour::Red, 7);
         text(470, 220 + 18 * row, QStringLiteral("Duplicate address %1: its home slot").arg(QString::fromStdString(p.address)),
              colour::Red, 7);
@@ -473,7 +473,7 @@ void DataFiles::drawBucket()
         circle(0, 420, 190 + 22 * k, 80, colour::Navy, 0, 0, 0.25);
     text(330, 270, QStringLiteral("Block of records on sector track (Bucket)."), colour::Title, 8, true);
     for (int k = 0; k < 10; ++k)
-        boxedText(330 + 34 * k, 290, 34, 22, QString::number(k + 1), k + 1 == std::min(r.position, 10) ? colour::Lime : colour::Yellow,
+        DrawLabelledBox(330 + 34 * k, 290, 34, 22, QString::number(k + 1), k + 1 == std::min(r.position, 10) ? colour::Lime : colour::Yellow,
                   colour::Black, 7);
     text(330, 318, QStringLiteral("Bucket %1").arg(r.bucket), colour::Black, 8, true);
 }
@@ -493,7 +493,7 @@ void DataFiles::drawCheckDigits()
         for (int i = 0; i < int(ds.size()); ++i) {
             const int w = int(ds.size()) - i;
             const int x = 10 + 62 * i;
-            boxedText(x, y, 56, 20, QString(QChar(ds[std::size_t(i)])), fill, colour::Black, 9, true);
+            DrawLabelledBox(x, y, 56, 20, QString(QChar(ds[std::size_t(i)])), fill, colour::Black, 9, true);
             text(x + 4, y + 24, kTimes + QString::number(w), colour::Maroon, 8);
             text(x + 4, y + 40, QStringLiteral("= %1").arg((ds[std::size_t(i)] - '0') * w), colour::Navy, 8);
         }
@@ -549,7 +549,7 @@ void DataFiles::drawParity()
     const QString received = QString::fromStdString(data::byteDigits(r.received));
     text(10, 120, QStringLiteral("Transmitted Data Byte"), colour::Black, 9, true);
     text(220, 120, QStringLiteral("[ ") + parity + digits + QStringLiteral(" ]"), colour::Navy, 10, true);
-    arrowTo(330, 144, 330, 184, colour::Navy);
+    DrawArrow(330, 144, 330, 184, colour::Navy);
     if (errorFlag)
         text(350, 156, QStringLiteral("bit %1 error.").arg(errorBit), colour::Red, 9, true);
     text(10, 196, QStringLiteral("Received Data Byte"), colour::Black, 9, true);
@@ -584,9 +584,9 @@ void DataFiles::drawCrc()
     text(330, 104, QStringLiteral("Polynomial = %1").arg(P), colour::Black, 9);
     text(10, 124, QStringLiteral("Cyclic Redundancy Checksum = %1 : %2").arg(coefficient).arg(P), colour::Maroon, 9, true);
     heading(10, 152, QStringLiteral("Simplified Data Packet."));
-    boxedText(10, 176, 120, 40, QStringLiteral("Address"), colour::Cyan, colour::Black, 8, true);
-    boxedText(130, 176, 300, 40, QStringLiteral("Data bytes"), colour::Yellow, colour::Black, 8, true);
-    boxedText(430, 176, 200, 40, QString(), colour::Lime, colour::Black, 8);
+    DrawLabelledBox(10, 176, 120, 40, QStringLiteral("Address"), colour::Cyan, colour::Black, 8, true);
+    DrawLabelledBox(130, 176, 300, 40, QStringLiteral("Data bytes"), colour::Yellow, colour::Black, 8, true);
+    DrawLabelledBox(430, 176, 200, 40, QString(), colour::Lime, colour::Black, 8);
     printCentred(530, 180, QStringLiteral("Checksum"), colour::Black, 8, 1);
     printCentred(530, 197, QStringLiteral("%1 : %2").arg(coefficient).arg(P), colour::Maroon, 7, 0);
     heading(10, 236, QStringLiteral("Make Cyclic Redundancy Check on Received Data Packet."));

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 
 #include "draw/board_text.h"
-#include "draw/boxed_text.h"
+#include "draw/block_diagram.h"
 #include "draw/palette.h"
 #include "draw/primitives.h"
 #include "topics/data/order_form_rules.h"
@@ -207,7 +207,7 @@ void DataHandling::drawUnits(const ClickItems& items, int)
         long fill = colour::Yellow;
         if (it.caption.contains(QLatin1String("Mainframe")) || it.caption.startsWith(QLatin1String("Central")))
             fill = colour::Cyan;
-        boxedText(it.x, it.y, it.w, it.h, QString(), fill, colour::Black, 8);
+        DrawLabelledBox(it.x, it.y, it.w, it.h, QString(), fill, colour::Black, 8);
         if (measuredWidth(label, 8, true) <= it.w - 12 || !label.contains(QLatin1Char(' '))) {
             printFitted(int(it.x + 6), int(it.y + it.h / 2 - 6), label, colour::Black, 8, 1, it.w - 12);
             continue;
@@ -256,17 +256,17 @@ void DataHandling::drawExample(int e)
         for (int row = 0; row < 2; ++row)
             for (int k = 0; k < 2; ++k) {
                 const ClickItem& a = items[std::size_t(row * 3 + k)];
-                arrowTo(a.x + a.w, a.y + a.h / 2, items[std::size_t(row * 3 + k + 1)].x - 1, a.y + a.h / 2, colour::Navy);
+                DrawArrow(a.x + a.w, a.y + a.h / 2, items[std::size_t(row * 3 + k + 1)].x - 1, a.y + a.h / 2, colour::Navy);
             }
         break;
     case 3:
         heading(10, 4, QStringLiteral("A supermarket data entry system."));
-        arrowTo(200, 68, 319, 110, colour::Navy);
-        arrowTo(200, 168, 319, 130, colour::Navy);
+        DrawArrow(200, 68, 319, 110, colour::Navy);
+        DrawArrow(200, 168, 319, 130, colour::Navy);
         drawUnits(items);
         text(210, 40, QStringLiteral("Keyboard Input"), colour::Maroon, 8, true);
         text(20, 100, QStringLiteral("Manual methods prone to errors."), colour::Maroon, 7);
-        boxedText(210, 176, 100, 18, QStringLiteral("Scanned Input"), flashOn ? colour::Lime : colour::White,
+        DrawLabelledBox(210, 176, 100, 18, QStringLiteral("Scanned Input"), flashOn ? colour::Lime : colour::White,
                   colour::Green, 7, true);
         text(20, 200, QStringLiteral("Bar code scanner error free."), colour::Green, 7);
         heading(10, 228, QStringLiteral("Types of data verification."));
@@ -311,7 +311,7 @@ void DataHandling::drawOrderForm()
     const ClickItems items = dataHandlingItems(4, 0);
     for (int k = 0; k < 6; ++k) {
         const ClickItem& it = items[std::size_t(k)];
-        boxedText(it.x, it.y, it.w, it.h, QString(), colour::Yellow, colour::Black, 7);
+        DrawLabelledBox(it.x, it.y, it.w, it.h, QString(), colour::Yellow, colour::Black, 7);
         text(int(it.x) + 6, int(it.y) + 2, QString::fromLatin1(methods[k]), colour::Black, 7);
     }
     Label1->setGeometry(int(Picture1->toPixelX(480)), int(Picture1->toPixelY(190 * 1.28)), int(Picture1->toPixelX(210)),
@@ -327,12 +327,12 @@ void DataHandling::drawBackups()
         for (int d = 0; d < 3; ++d) {
             const int x = 40 + 230 * d;
             text(x + 30, 34, QStringLiteral("Day %1.").arg(d + 1), colour::Navy, 9, true);
-            boxedText(x, 56, 120, 40, QStringLiteral("Master file"), colour::Cyan, colour::Black, 8);
-            boxedText(x, 140, 120, 40, QStringLiteral("Transactions"), colour::Yellow, colour::Black, 8);
+            DrawLabelledBox(x, 56, 120, 40, QStringLiteral("Master file"), colour::Cyan, colour::Black, 8);
+            DrawLabelledBox(x, 140, 120, 40, QStringLiteral("Transactions"), colour::Yellow, colour::Black, 8);
             text(x + 20, 100, QString::fromLatin1(gens[d]), colour::Maroon, 8, true);
             if (d < 2) {
-                arrowTo(x + 120, 76, x + 229, 76, colour::Navy);
-                arrowTo(x + 120, 160, x + 229, 86, colour::Navy);
+                DrawArrow(x + 120, 76, x + 229, 76, colour::Navy);
+                DrawArrow(x + 120, 160, x + 229, 86, colour::Navy);
                 text(x + 190, 146, QStringLiteral("update"), colour::Grey, 7);
             }
         }
@@ -342,10 +342,10 @@ void DataHandling::drawBackups()
     }
     case 1:
         heading(10, 4, QStringLiteral("Incremental Backup."));
-        boxedText(40, 60, 140, 50, QStringLiteral("Full backup (Day 1.)"), colour::Cyan, colour::Black, 8);
+        DrawLabelledBox(40, 60, 140, 50, QStringLiteral("Full backup (Day 1.)"), colour::Cyan, colour::Black, 8);
         for (int d = 0; d < 3; ++d) {
-            boxedText(230 + 150 * d, 70, 120, 30, QStringLiteral("Changes Day %1.").arg(d + 2), colour::Yellow, colour::Black, 8);
-            arrowTo(d == 0 ? 180 : 200 + 150 * d, 85, 229 + 150 * d, 85, colour::Navy);
+            DrawLabelledBox(230 + 150 * d, 70, 120, 30, QStringLiteral("Changes Day %1.").arg(d + 2), colour::Yellow, colour::Black, 8);
+            DrawArrow(d == 0 ? 180 : 200 + 150 * d, 85, 229 + 150 * d, 85, colour::Navy);
         }
         text(10, 160, QStringLiteral("After one full backup, each day only the files changed since the last backup"), colour::Navy, 8);
         text(10, 176, QStringLiteral("are copied: quick to make, but a restore needs the full copy and every increment."), colour::Navy, 8);
@@ -353,7 +353,7 @@ void DataHandling::drawBackups()
     default:
         heading(10, 4, QStringLiteral("Full Backup."));
         for (int d = 0; d < 3; ++d)
-            boxedText(40 + 220 * d, 60, 160, 50, QStringLiteral("Full copy Day %1.").arg(d + 1), colour::Cyan, colour::Black, 8);
+            DrawLabelledBox(40 + 220 * d, 60, 160, 50, QStringLiteral("Full copy Day %1.").arg(d + 1), colour::Cyan, colour::Black, 8);
         text(10, 160, QStringLiteral("Every file is copied each time: slow and large, but one copy restores everything."),
              colour::Navy, 8);
         break;

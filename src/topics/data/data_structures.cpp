@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "draw/board_text.h"
-#include "draw/boxed_text.h"
+#include "draw/block_diagram.h"
 #include "draw/palette.h"
 #include "draw/primitives.h"
 #include "platform/msgbox.h"
@@ -38,7 +38,7 @@ void rightText(int x, int y, const QString& t, long c, int size)
 void cellColumn(int x, int y, const std::vector<QString>& cells, long fill, int firstIndex = 0)
 {
     for (int i = 0; i < int(cells.size()); ++i) {
-        boxedText(x, y + 14 * i, 56, 14, cells[std::size_t(i)], fill, colour::Black, 7);
+        DrawLabelledBox(x, y + 14 * i, 56, 14, cells[std::size_t(i)], fill, colour::Black, 7);
         rightText(x - 4, y + 14 * i + 1, QString::number(firstIndex + i), colour::Grey, 6);
     }
 }
@@ -399,7 +399,7 @@ void DataStructures::drawSearch()
     text(20, 4, QStringLiteral("Ascending data."), colour::Title, 9, true);
     cellColumn(40, 24, cells, colour::White);
     for (const auto& s : r.steps)
-        boxedText(40, 24 + 14 * s.middle, 56, 14, cell(s.value), s.outcome == 0 ? colour::Lime : colour::Yellow,
+        DrawLabelledBox(40, 24 + 14 * s.middle, 56, 14, cell(s.value), s.outcome == 0 ? colour::Lime : colour::Yellow,
                   colour::Black, 7);
     heading(150, 4, QStringLiteral("Binary search for ") + cell(in.searchFor));
     int y = 28;
@@ -433,7 +433,7 @@ void DataStructures::drawArray()
         const int y = 22 + 16 * i;
         text(10, y + 2, QStringLiteral("Sales ( %1 )").arg(i), colour::Black, 7);
         const long fill = i == r ? colour::Lime : (i >= s && i < stop ? colour::Yellow : colour::White);
-        boxedText(100, y, 70, 16, cell(cells[std::size_t(i)]), fill, colour::Black, 7);
+        DrawLabelledBox(100, y, 70, 16, cell(cells[std::size_t(i)]), fill, colour::Black, 7);
     }
     heading(230, 4, QStringLiteral("Add a group of numbers from"));
     heading(230, 20, QStringLiteral("the array and store result in location 'n'"));
@@ -453,19 +453,19 @@ void DataStructures::drawStack()
     const int S = stack.size(), c = stack.count();
     const int bottom = 370, x = 260;
     for (int i = 0; i < S; ++i)
-        boxedText(x, bottom - 16 * (i + 1), 70, 16, i < c ? cell(stack.cell(i)) : kEmptyCell,
+        DrawLabelledBox(x, bottom - 16 * (i + 1), 70, 16, i < c ? cell(stack.cell(i)) : kEmptyCell,
                   i < c ? colour::Yellow : colour::White, i < c ? colour::Black : colour::Grey, 7);
     rightText(x - 6, bottom - 14, QStringLiteral("Bottom"), colour::Grey, 7);
     // The stack pointer marks the next free cell: data comes in there and a
     // pop takes the item below it, so both buffers stand at its row.
     const int row = bottom - 16 * (c + 1);
     boxOrLine(0, x, row, 0, 70, 16, colour::Red, QStringLiteral("B"));
-    boxedText(430, row, 70, 16, cell(in.stackBuffer), colour::Cyan, colour::Black, 7);
+    DrawLabelledBox(430, row, 70, 16, cell(in.stackBuffer), colour::Cyan, colour::Black, 7);
     text(506, row + 1, QStringLiteral("Data in Buffer"), colour::Title, 8, true);
-    arrowTo(428, row + 8, x + 71, row + 8, colour::Navy);
-    boxedText(120, row, 70, 16, stackOutShown ? cell(stackOut) : kEmptyCell, colour::Cyan, colour::Black, 7);
+    DrawArrow(428, row + 8, x + 71, row + 8, colour::Navy);
+    DrawLabelledBox(120, row, 70, 16, stackOutShown ? cell(stackOut) : kEmptyCell, colour::Cyan, colour::Black, 7);
     rightText(114, row + 1, QStringLiteral("Data out Buffer"), colour::Title, 8);
-    arrowTo(x - 1, row + 8, 192, row + 8, colour::Navy);
+    DrawArrow(x - 1, row + 8, 192, row + 8, colour::Navy);
     text(20, 10, QStringLiteral("Stack size = %1").arg(S), colour::Black, 9, true);
     text(20, 30, QStringLiteral("Stacked data items = %1").arg(c), colour::Black, 9, true);
     text(20, 50, QStringLiteral("Stack Pointer"), colour::Red, 9, true);
@@ -480,24 +480,24 @@ void DataStructures::drawQueue()
     const int Q = queue.size(), c = queue.count();
     const int top = 40, x = 260;
     for (int i = 0; i < Q; ++i)
-        boxedText(x, top + 16 * i, 70, 16, i < c ? cell(queue.cell(i)) : kEmptyCell,
+        DrawLabelledBox(x, top + 16 * i, 70, 16, i < c ? cell(queue.cell(i)) : kEmptyCell,
                   i < c ? colour::Yellow : colour::White, i < c ? colour::Black : colour::Grey, 7);
     text(250, top - 30, QStringLiteral("Front"), colour::Red, 8, true);
     text(250, top - 17, QStringLiteral("Pointer"), colour::Red, 8, true);
     boxOrLine(0, x, top, 0, 70, 16, colour::Red, QStringLiteral("B"));
     // Removal takes cell 0 out to the left; new data joins behind the rear.
-    boxedText(120, top, 70, 16, queueOutShown ? cell(queueOut) : kEmptyCell, colour::Cyan, colour::Black, 7);
+    DrawLabelledBox(120, top, 70, 16, queueOutShown ? cell(queueOut) : kEmptyCell, colour::Cyan, colour::Black, 7);
     rightText(114, top + 1, QStringLiteral("Data out Buffer"), colour::Title, 8);
-    arrowTo(x - 1, top + 8, 192, top + 8, colour::Navy);
+    DrawArrow(x - 1, top + 8, 192, top + 8, colour::Navy);
     if (c > 0) {
         const int rear = top + 16 * (c - 1);
         boxOrLine(0, x, rear, 0, 70, 16, colour::Green, QStringLiteral("B"));
         text(340, rear + 1, QStringLiteral("\u25C4 Rear Pointer"), colour::Green, 8, true);
     }
     const int next = top + 16 * std::min(c, Q);
-    boxedText(470, next, 70, 16, cell(in.queueData), colour::Cyan, colour::Black, 7);
+    DrawLabelledBox(470, next, 70, 16, cell(in.queueData), colour::Cyan, colour::Black, 7);
     text(546, next + 1, QStringLiteral("Data in Buffer"), colour::Title, 8, true);
-    arrowTo(468, next + 8, c < Q ? x + 71 : 440, next + 8, colour::Navy);
+    DrawArrow(468, next + 8, c < Q ? x + 71 : 440, next + 8, colour::Navy);
     text(20, 340, QStringLiteral("Queue size = %1").arg(Q), colour::Black, 9, true);
     text(20, 360, QStringLiteral("Queued data items = %1").arg(c), colour::Black, 9, true);
     text(430, 340, QStringLiteral("First in, first out: a removal moves"), colour::Navy, 8);
@@ -514,15 +514,15 @@ void DataStructures::drawList()
         const auto& c = list.cell(p);
         const int y = 6 + 20 * p;
         const long fill = p == list.lastInserted() ? colour::Lime : (c.used ? colour::Yellow : colour::White);
-        boxedText(20, y, 60, 20, QString::number(p), colour::ButtonFace, colour::Black, 8);
-        boxedText(90, y, 60, 20, c.used ? QString::number(c.data) : QStringLiteral("FREE"), fill,
+        DrawLabelledBox(20, y, 60, 20, QString::number(p), colour::ButtonFace, colour::Black, 8);
+        DrawLabelledBox(90, y, 60, 20, c.used ? QString::number(c.data) : QStringLiteral("FREE"), fill,
                   c.used ? colour::Black : colour::Grey, 8);
-        boxedText(160, y, 60, 20, QString::number(c.next), colour::White, colour::Maroon, 8);
+        DrawLabelledBox(160, y, 60, 20, QString::number(c.next), colour::White, colour::Maroon, 8);
     }
     text(20, 240, QStringLiteral("Start."), colour::Red, 8, true);
-    boxedText(80, 238, 40, 18, QString::number(list.start()), colour::White, colour::Red, 8, true);
+    DrawLabelledBox(80, 238, 40, 18, QString::number(list.start()), colour::White, colour::Red, 8, true);
     text(130, 240, QStringLiteral("F.P."), colour::Green, 8, true);
-    boxedText(170, 238, 40, 18, QString::number(list.freePointer()), colour::White, colour::Green, 8, true);
+    DrawLabelledBox(170, 238, 40, 18, QString::number(list.freePointer()), colour::White, colour::Green, 8, true);
     text(20, 264, QStringLiteral("End Pointer. = 0"), colour::Maroon, 8);
 
     heading(280, 6, QStringLiteral("Traversed by Pointer."));
@@ -537,16 +537,16 @@ void DataStructures::drawList()
         int x, y;
         place(k, x, y);
         const int p = order[std::size_t(k)];
-        boxedText(x, y, 40, 20, QString::number(list.cell(p).data), p == list.lastInserted() ? colour::Lime : colour::Yellow,
+        DrawLabelledBox(x, y, 40, 20, QString::number(list.cell(p).data), p == list.lastInserted() ? colour::Lime : colour::Yellow,
                   colour::Black, 8);
-        boxedText(x + 40, y, 18, 20, QString::number(list.cell(p).next), colour::White, colour::Maroon, 7);
+        DrawLabelledBox(x + 40, y, 18, 20, QString::number(list.cell(p).next), colour::White, colour::Maroon, 7);
         int nx, ny;
         place(k + 1, nx, ny);
         if (k + 1 < int(order.size())) {
             if (ny == y)
-                arrowTo(x + 58, y + 10, nx - 1, ny + 10, colour::Navy);
+                DrawArrow(x + 58, y + 10, nx - 1, ny + 10, colour::Navy);
             else
-                arrowTo(x + 49, y + 20, nx + 20, ny - 1, colour::Navy);
+                DrawArrow(x + 49, y + 20, nx + 20, ny - 1, colour::Navy);
         } else {
             text(x + 64, y + 4, QStringLiteral("Finish"), colour::Red, 8, true);
         }
@@ -593,7 +593,7 @@ void DataStructures::drawTree()
         const bool seen = std::find(pre.begin(), pre.begin() + std::min<int>(visited, int(pre.size())), int(i)) !=
                           pre.begin() + std::min<int>(visited, int(pre.size()));
         const bool current = visited > 0 && visited <= int(pre.size()) && pre[std::size_t(visited - 1)] == int(i);
-        boxedText(xs[i] - 18, yOf(nodes[i].depth), 36, 24, QString::number(nodes[i].key),
+        DrawLabelledBox(xs[i] - 18, yOf(nodes[i].depth), 36, 24, QString::number(nodes[i].key),
                   current ? colour::Red : (seen ? colour::Lime : colour::Yellow), current ? colour::White : colour::Black, 8,
                   true);
         text(int(xs[i]) + 20, yOf(nodes[i].depth) - 8, QString(QChar('A' + int(i))), colour::Navy, 7, true);
@@ -612,10 +612,10 @@ void DataStructures::drawTree()
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         const int x = 110 + int(i) * 36;
         const auto ptr = [&](int child) { return child < 0 ? QStringLiteral("0") : QString(QChar('A' + child)); };
-        boxedText(x, 290, 34, 18, QString(QChar('A' + int(i))), colour::ButtonFace, colour::Black, 7, true);
-        boxedText(x, 308, 34, 18, ptr(nodes[i].left), colour::White, colour::Maroon, 7);
-        boxedText(x, 326, 34, 18, QString::number(nodes[i].key), colour::Yellow, colour::Black, 7);
-        boxedText(x, 344, 34, 18, ptr(nodes[i].right), colour::White, colour::Maroon, 7);
+        DrawLabelledBox(x, 290, 34, 18, QString(QChar('A' + int(i))), colour::ButtonFace, colour::Black, 7, true);
+        DrawLabelledBox(x, 308, 34, 18, ptr(nodes[i].left), colour::White, colour::Maroon, 7);
+        DrawLabelledBox(x, 326, 34, 18, QString::number(nodes[i].key), colour::Yellow, colour::Black, 7);
+        DrawLabelledBox(x, 344, 34, 18, ptr(nodes[i].right), colour::White, colour::Maroon, 7);
     }
     heading(500, 272, QStringLiteral("Preorder Traversal."));
     QStringList seenKeys;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/uniform_random.h"
+#include "platform/rng.h"
 #include "topics/micro/conversions.h"
 
 namespace orr::micro {
@@ -101,7 +101,7 @@ bool loadIndirectIndexed(CpuState& s, const QString& operand)
 void fillZeroPageRandomly(CpuState& s)
 {
     for (int a = 0; a <= 0xFF; ++a)
-        s.setCell(a, padHex(numberToHex(uniformRandomBelow(256)), 2));
+        s.setCell(a, padHex(numberToHex(std::min(255, int(Rnd() * 256))), 2));
 }
 
 QStringList relativeLines(const CpuState& s)
