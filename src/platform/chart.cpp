@@ -216,8 +216,11 @@ void ChartControl::rebuild() const
     dirty_ = false;
     QChart* chart = view_->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* a : chart->axes())
+    // removeAxis hands the axis back to the caller, so it is deleted here.
+    for (QAbstractAxis* a : chart->axes()) {
         chart->removeAxis(a);
+        delete a;
+    }
 
     const ChartState& st = state_;
     const int rows = std::min(st.rows, st.data.rows());
