@@ -266,6 +266,14 @@ void ComputerProgramming::drawExample(int e)
     }
     case 6: {
         DrawFlowLine(80, 50, 70, Black);
+        // Each case not taken passes down to the next test.
+        DrawFlowLine(80, 110, 130, Black);
+        DrawFlowLine(80, 170, 190, Black);
+        for (int k = 0; k < 3; ++k) {
+            say(134, 78 + 60.0 * k, QStringLiteral("Yes"), Green, 6, true);
+            if (k < 2)
+                say(84, 112 + 60.0 * k, QStringLiteral("No"), Red, 6, true);
+        }
         draw(130, 90, QStringLiteral("c0 r10 br105 r20 nd175 d60 l20 bl105 l10 bd60 r10 br105 r20 d58 l120"));
         if (highlightedRow >= 0) {
             const double y = 70 + 40.0 * highlightedRow;

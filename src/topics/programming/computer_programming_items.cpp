@@ -244,7 +244,7 @@ void selectCase(Items& it)
                 "Interest at 10%.", "Then the Select Case block is left.")
         .symbol(P, 160, 195, 90, 30, QStringLiteral("Statement\nBlock 3."), "Statement block 3",
                 "Interest at 15%.", "Then the Select Case block is left.")
-        .symbol(IO, 30, 250, 100, 26, QStringLiteral("Print Output."), "Output symbol",
+        .symbol(IO, 50, 250, 100, 26, QStringLiteral("Print Output."), "Output symbol",
                 "The principal and interest are printed.", "Every case leads here.");
     it.code(300, 30, QStringLiteral("REM To calculate interest on £000's borrowed."), "REM statement", kRemP1, kRemP2)
         .code(300, 50, QStringLiteral("Select Case    Principal / 1000        :REM Test expression."), "Select Case",
