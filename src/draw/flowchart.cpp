@@ -62,6 +62,14 @@ void DrawFlowLine(double x, double y1, double y2, long colour)
     arrowheadDown(x, y2, colour, 5);
 }
 
+void DrawFlowReturn(double x, double fromY, double toY, double reach, long colour)
+{
+    boxOrLine(0, x, fromY, 0, reach, 0, colour, QString());
+    boxOrLine(0, x + reach, toY, 0, 0, fromY - toY, colour, QString());
+    boxOrLine(0, x, toY, 0, reach, 0, colour, QString());
+    arrowheadLeft(x, toY, colour, 5);
+}
+
 }  // namespace orr
 
 namespace orr {

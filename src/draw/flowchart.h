@@ -17,6 +17,10 @@ void DrawFlowSymbol(FlowShape shape, double x, double y, double w, double h, con
 // A downward flow line from (x, y1) to (x, y2) with its arrowhead at the end.
 void DrawFlowLine(double x, double y1, double y2, long colour);
 
+// A loop's way back: from a decision's right corner at (x, fromY) out by
+// `reach`, up to toY and back with an arrow into the symbol's right side.
+void DrawFlowReturn(double x, double fromY, double toY, double reach, long colour);
+
 }  // namespace orr
 
 namespace orr {

@@ -70,15 +70,6 @@ void joinDown(const std::vector<ProgramItem>& items, size_t first, size_t last)
     }
 }
 
-// The NO branch of a loop's decision: from its right corner out, up and back
-// into the right side of the symbol the loop returns to.
-void loopBack(double x, double fromY, double toY)
-{
-    boxOrLine(0, x, fromY, 0, 40, 0, Black, QString());
-    boxOrLine(0, x + 40, toY, 0, 0, fromY - toY, Black, QString());
-    DrawArrow(x + 40, toY, x, toY, Black);
-}
-
 }  // namespace
 
 ComputerProgramming::ComputerProgramming() : TopicForm(QStringLiteral("ComputerProgramming"), 1, 3)
@@ -287,15 +278,15 @@ void ComputerProgramming::drawExample(int e)
     }
     case 7:
         joinDown(items, 0, 5);
-        loopBack(240, 212, 71);
+        DrawFlowReturn(240, 212, 71, 40, Black);
         say(188, 236, QStringLiteral("YES"), Green, 7, true);
         say(245, 200, QStringLiteral("NO"), Red, 7, true);
-        say(540, 192, QStringLiteral("Seven Segment LED Display."), Title, 7, true);
+        say(505, 192, QStringLiteral("Seven Segment LED Display."), Title, 7, true);
         drawDigit();
         break;
     case 8:
         joinDown(items, 0, 5);
-        loopBack(240, 204, 63);
+        DrawFlowReturn(240, 204, 63, 40, Black);
         say(188, 228, QStringLiteral("YES"), Green, 7, true);
         say(245, 192, QStringLiteral("NO"), Red, 7, true);
         say(520, 180, QStringLiteral("Objective. To program"), Title, 8, true);
