@@ -2,11 +2,12 @@
 #include "draw/block_diagram.h"
 
 #include <QStringList>
-#include <cmath>
 
+#include "draw/board_text.h"
 #include "draw/kit.h"
 #include "draw/palette.h"
 #include "draw/primitives.h"
+#include "draw/symbol_parts.h"
 
 namespace orr {
 
@@ -34,6 +35,18 @@ void DrawLabelledBox(double x, double y, double w, double h, const QString& text
         printCentred(int(x + w / 2), top + i * kLinePitch, lines[i], ink, size, bold ? 1 : 0);
 }
 
+QString twoLineCaption(const QString& caption, double width, int size, bool bold)
+{
+    if (measuredWidth(caption, size, bold) <= width || !caption.contains(QLatin1Char(' ')))
+        return caption;
+    const int half = int(caption.size()) / 2;
+    int cut = int(caption.indexOf(QLatin1Char(' '), half));
+    const int before = int(caption.lastIndexOf(QLatin1Char(' '), half));
+    if (cut < 0 || (before >= 0 && half - before < cut - half))
+        cut = before;
+    return caption.left(cut) + QLatin1Char('\n') + caption.mid(cut + 1);
+}
+
 void DrawArrow(double x1, double y1, double x2, double y2, long colour)
 {
     boxOrLine(0, x1, y1, 0, x2 - x1, y2 - y1, colour, QString());
@@ -41,11 +54,8 @@ void DrawArrow(double x1, double y1, double x2, double y2, long colour)
         x2 > x1 ? arrowheadRight(x2, y2, colour, kHead) : arrowheadLeft(x2, y2, colour, kHead);
     else if (x1 == x2)
         y2 > y1 ? arrowheadDown(x2, y2, colour, kHead) : arrowheadUp(x2, y2, colour, kHead);
-    else {
-        // The sector opens back along the line, centred on its direction.
-        const double back = std::atan2(-(y1 - y2), x1 - x2) * 180.0 / M_PI;
-        rotatedArrowhead(x2, y2, back - 22.5, colour, kHead);
-    }
+    else
+        parts::arrowTowards(x1, y1, x2, y2, kHead, colour);
 }
 
 void DrawBoxChain(int x, int y, int w, int h, int gap, const std::vector<ChainBox>& boxes, long fill, long ink,

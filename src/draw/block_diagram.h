@@ -16,6 +16,11 @@ namespace orr {
 void DrawLabelledBox(double x, double y, double w, double h, const QString& text, long fill, long ink, int size = 8,
                      bool bold = false);
 
+// The caption as it fits a box of the given inner width at size (bold): as it
+// stands when it fits or has no blank, otherwise broken into two lines at the
+// blank nearest its middle, ready for DrawLabelledBox.
+QString twoLineCaption(const QString& caption, double width, int size = 8, bool bold = true);
+
 // A straight arrow from (x1, y1) to (x2, y2), its head at the second point.
 // Horizontal and vertical arrows take the kit's arrowheads; any other
 // direction a rotated one.

@@ -207,19 +207,7 @@ void DataHandling::drawUnits(const ClickItems& items, int)
         long fill = colour::Yellow;
         if (it.caption.contains(QLatin1String("Mainframe")) || it.caption.startsWith(QLatin1String("Central")))
             fill = colour::Cyan;
-        DrawLabelledBox(it.x, it.y, it.w, it.h, QString(), fill, colour::Black, 8);
-        if (measuredWidth(label, 8, true) <= it.w - 12 || !label.contains(QLatin1Char(' '))) {
-            printFitted(int(it.x + 6), int(it.y + it.h / 2 - 6), label, colour::Black, 8, 1, it.w - 12);
-            continue;
-        }
-        // Too long for one line: two centred lines, broken at the blank nearest the middle.
-        int cut = label.indexOf(QLatin1Char(' '), label.size() / 2);
-        const int before = label.lastIndexOf(QLatin1Char(' '), label.size() / 2);
-        if (cut < 0 || (before >= 0 && label.size() / 2 - before < cut - label.size() / 2))
-            cut = before;
-        const int cx = int(it.x + it.w / 2), cy = int(it.y + it.h / 2);
-        printCentred(cx, cy - 12, label.left(cut), colour::Black, 7, 1);
-        printCentred(cx, cy, label.mid(cut + 1), colour::Black, 7, 1);
+        DrawLabelledBox(it.x, it.y, it.w, it.h, twoLineCaption(label, it.w - 12), fill, colour::Black, 8, true);
     }
 }
 

@@ -13,19 +13,6 @@ namespace orr {
 
 namespace {
 constexpr int kPacketTickMs = 120;
-
-// A caption too wide for its box, broken at the blank nearest the middle.
-QString fitted(const QString& caption, double width)
-{
-    if (measuredWidth(caption, 8, true) <= width - 8 || !caption.contains(QLatin1Char(' ')))
-        return caption;
-    const int half = int(caption.size()) / 2;
-    int cut = int(caption.indexOf(QLatin1Char(' '), half));
-    const int before = int(caption.lastIndexOf(QLatin1Char(' '), half));
-    if (cut < 0 || (before >= 0 && half - before < cut - half))
-        cut = before;
-    return caption.left(cut) + QLatin1Char('\n') + caption.mid(cut + 1);
-}
 }  // namespace
 
 DescriptiveTopic::DescriptiveTopic(const QString& name, const QString& upperTitle, int id) : TopicForm(name, 1, 1)
@@ -126,7 +113,7 @@ void DescriptiveTopic::drawUnits(const ClickItems& items, long fill, int first, 
         last = int(items.size()) - 1;
     for (int i = first; i <= last && i < int(items.size()); ++i) {
         const ClickItem& it = items[std::size_t(i)];
-        DrawLabelledBox(it.x, it.y, it.w, it.h, fitted(it.caption, it.w), fill, colour::Black, 8, true);
+        DrawLabelledBox(it.x, it.y, it.w, it.h, twoLineCaption(it.caption, it.w - 8), fill, colour::Black, 8, true);
     }
 }
 
