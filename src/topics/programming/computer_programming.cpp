@@ -140,7 +140,10 @@ void ComputerProgramming::configureExample(int e)
         Trigger[0]->setCaption(QStringLiteral("RUN"));
         Trigger[1]->setCaption(QStringLiteral("STOP"));
         break;
-    default: triggerSetup(true, false, false); break;
+    default:
+        triggerSetup(true, false, false);
+        Trigger[0]->setCaption(e == 9 ? QStringLiteral("New Values") : QStringLiteral("Redraw"));
+        break;
     }
     if (e == 0)
         Trigger[0]->setCaption(toggle ? QStringLiteral("Single Pass") : QStringLiteral("Loop"));
