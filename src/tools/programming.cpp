@@ -373,7 +373,9 @@ void Programming::replaceProgram(const QString& text)
 {
     settingText_ = true;
     Program->setPlainText(text);
-    Program->moveCursor(QTextCursor::End);  // new lines go after the program
+    // The caret starts at the top, so the pane shows the program from its first
+    // line and column rather than scrolled to the end of its last line.
+    Program->moveCursor(QTextCursor::Start);
     settingText_ = false;
     changed_ = false;
 }
