@@ -539,8 +539,13 @@ void Programming::PrintCode(bool runPane)
     QPainter p;
     if (!p.begin(printer))
         return;
+    // The text keeps a 15 mm margin inside the printable area, so a printed
+    // program reads like a page of a handout and survives a punch or a binder.
     const QRect area = printer->pageLayout().paintRectPixels(printer->resolution());
-    paintPages(p, area.size(), printedLines(runPane), [printer] { printer->newPage(); });
+    const int margin = int(printer->resolution() * 15 / 25.4);
+    const QSize text(std::max(1, area.width() - 2 * margin), std::max(1, area.height() - 2 * margin));
+    p.translate(margin, margin);
+    paintPages(p, text, printedLines(runPane), [printer] { printer->newPage(); });
     p.end();
 }
 
