@@ -92,7 +92,7 @@ const std::map<QString, Explanation>& explanations()
         {"Feasibility Study.", {"The feasibility study asks whether a new system is worth building: is it technically possible, will the benefits outweigh the costs, and can it be ready in time?",
                                 "Its report recommends whether to go ahead, and the managers decide."}},
         {"Analysis.", {"The analyst finds out how the present system works and what the users need, by interviews, questionnaires, observation and reading documents.",
-                       "The result is a requirements specification, with data flow diagrams and system flowcharts of the present system."}},
+                       "The result is a statement of requirements, with data flow diagrams and system flowcharts of the present system."}},
         {"Design.", {"Design decides how the new system will meet the requirements: the inputs, outputs, files or database, processing, user interface and security.",
                      "It also sets out the test plan that will show the system works."}},
         {"Implementation.", {"The programs are written or bought, the hardware installed, the data converted to the new files, and the staff trained.",
