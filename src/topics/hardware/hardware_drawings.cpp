@@ -84,6 +84,16 @@ int channelAt(int channel, int row, int column)
     return values[channel][row * 4 + column];
 }
 
+// A disc seen from above: the platter, its tracks as rings firstTrack, then
+// pitch apart, outwards, and the white spindle hole.
+void drawPlatter(int cx, int cy, int radius, int tracks, int firstTrack, int pitch)
+{
+    circle(-3, cx, cy, radius, colour::ButtonFace);
+    for (int t = 0; t < tracks; ++t)
+        circle(0, cx, cy, firstTrack + pitch * t, colour::Grey);
+    circle(-3, cx, cy, 16, colour::White);
+}
+
 }  // namespace
 
 void ComputerHardware::drawCharacterCodes()
@@ -406,10 +416,7 @@ void ComputerHardware::drawDiskDrive()
     heading(10, 4, QStringLiteral("Disk Drives."));
     // One surface seen from above: tracks, sectors and the gaps between them.
     constexpr int cx = 110, cy = 120;
-    circle(-3, cx, cy, 92, colour::ButtonFace);
-    for (int t = 0; t < 5; ++t)
-        circle(0, cx, cy, 40 + 12 * t, colour::Grey);
-    circle(-3, cx, cy, 16, colour::White);
+    drawPlatter(cx, cy, 92, 5, 40, 12);
     for (int s = 0; s < 8; ++s)
         for (double da : {-2.5, 2.5}) {
             const double a = (s * 45 + da) * M_PI / 180;
@@ -466,10 +473,7 @@ void ComputerHardware::drawOpticalDisk()
 {
     heading(10, 4, QStringLiteral("CD-ROM/DVD."));
     constexpr int cx = 130, cy = 150;
-    circle(-3, cx, cy, 100, colour::ButtonFace);
-    for (int t = 0; t < 6; ++t)
-        circle(0, cx, cy, 36 + 11 * t, colour::Grey);
-    circle(-3, cx, cy, 16, colour::White);
+    drawPlatter(cx, cy, 100, 6, 36, 11);
     const double a = discStep * 20.0 * M_PI / 180;
     boxOrLine(0, cx + 18 * std::cos(a), cy - 18 * std::sin(a), 0, 80 * std::cos(a), -80 * std::sin(a), colour::Red,
               QString());
