@@ -16,13 +16,7 @@
 namespace orr {
 namespace {
 
-QStringList texts(const TopicForm* t)
-{
-    QStringList out;
-    for (const PrintedText& p : t->Picture1->printedTexts())
-        out << p.text;
-    return out;
-}
+using test::texts;
 
 TEST(DataWindows, StructuresButtonsAndLimits)
 {

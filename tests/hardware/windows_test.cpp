@@ -15,13 +15,7 @@
 namespace orr {
 namespace {
 
-QStringList texts(const TopicForm* t)
-{
-    QStringList out;
-    for (const PrintedText& p : t->Picture1->printedTexts())
-        out << p.text;
-    return out;
-}
+using test::texts;
 
 bool shows(const TopicForm* t, const QString& line) { return texts(t).contains(line); }
 

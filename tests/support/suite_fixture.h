@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "platform/form.h"
 #include "platform/msgbox.h"
@@ -10,6 +11,7 @@
 #include "state/suite_state.h"
 #include "topics/framework/members.h"
 #include "topics/framework/topic_table.h"
+#include "topics/framework/topic_form.h"
 
 namespace orr::test {
 
@@ -39,6 +41,15 @@ template <class T = Form> T* openTopic(const QString& name, int e)
     if (wasLoaded)
         callByName(f, QStringLiteral("Proc_1"));
     return dynamic_cast<T*>(f);
+}
+
+// Every text printed on a topic's picture since it was last cleared, in order.
+inline QStringList texts(const TopicForm* t)
+{
+    QStringList out;
+    for (const PrintedText& p : t->Picture1->printedTexts())
+        out << p.text;
+    return out;
 }
 
 }  // namespace orr::test
