@@ -70,6 +70,15 @@ void joinDown(const std::vector<ProgramItem>& items, size_t first, size_t last)
     }
 }
 
+// The loop of the counting flowcharts: the decision's NO exit runs back up
+// from fromY to toY; the YES exit is labelled below the decision.
+void loopBack(double fromY, double toY)
+{
+    DrawFlowReturn(240, fromY, toY, 40, Black);
+    say(188, fromY + 24, QStringLiteral("YES"), Green, 7, true);
+    say(245, fromY - 12, QStringLiteral("NO"), Red, 7, true);
+}
+
 }  // namespace
 
 ComputerProgramming::ComputerProgramming() : TopicForm(QStringLiteral("ComputerProgramming"), 1, 3)
@@ -281,17 +290,13 @@ void ComputerProgramming::drawExample(int e)
     }
     case 7:
         joinDown(items, 0, 5);
-        DrawFlowReturn(240, 212, 71, 40, Black);
-        say(188, 236, QStringLiteral("YES"), Green, 7, true);
-        say(245, 200, QStringLiteral("NO"), Red, 7, true);
+        loopBack(212, 71);
         say(505, 192, QStringLiteral("Seven Segment LED Display."), Title, 7, true);
         drawDigit();
         break;
     case 8:
         joinDown(items, 0, 5);
-        DrawFlowReturn(240, 204, 63, 40, Black);
-        say(188, 228, QStringLiteral("YES"), Green, 7, true);
-        say(245, 192, QStringLiteral("NO"), Red, 7, true);
+        loopBack(204, 63);
         say(520, 180, QStringLiteral("Objective. To program"), Title, 8, true);
         say(520, 194, QStringLiteral("a circular array of"), Title, 8, true);
         say(520, 208, QStringLiteral("Light Emitting Diodes."), Title, 8, true);
