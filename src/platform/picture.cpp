@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPaintEngine>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -59,49 +60,133 @@ double PictureBox::unitsPerPixelY() const
 double PictureBox::toPixelX(double x) const { return x / unitsPerPixelX(); }
 double PictureBox::toPixelY(double y) const { return y / unitsPerPixelY(); }
 
+// The pen, fill and drawing mode of one call, as they stood when it was made.
+struct PictureBox::Ink {
+    QColor pen;
+    int width = 1;
+    int style = 0;
+    bool notXor = false;
+    bool fill = false;
+    QColor fillColour;
+
+    void apply(QPainter& p) const
+    {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        setMode(p, notXor);
+        QPen qp(pen);
+        qp.setWidth(std::max(1, width));
+        qp.setStyle(width > 1 ? Qt::SolidLine : penStyleFor(style));
+        qp.setCapStyle(Qt::FlatCap);
+        p.setPen(qp);
+        p.setBrush(fill ? QBrush(fillColour) : Qt::NoBrush);
+    }
+
+    // The not-xor pen inverts what lies under it. Vector output (SVG, PDF) has
+    // no raster operations: there the stroke is drawn see-through instead, so
+    // what it covers stays readable.
+    static void setMode(QPainter& p, bool notXor)
+    {
+        if (!notXor)
+            return;
+        if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+            p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        else
+            p.setOpacity(0.5);
+    }
+};
+
+PictureBox::Ink PictureBox::ink(const QColor& c, bool withFill, const QColor& fill) const
+{
+    return Ink{c, drawWidth, drawStyle, drawMode == DrawMode::NotXorPen, withFill, fill};
+}
+
+double PictureBox::renderScale() const { return fixedScale_ > 0 ? fixedScale_ : devicePixelRatioF(); }
+
+void PictureBox::setRenderScale(double k)
+{
+    fixedScale_ = k <= 0 ? 0 : std::clamp(k, 1.0, 8.0);
+    ensureImage();
+    update();
+}
+
+QSize PictureBox::drawingSize() const { return logical_.isEmpty() ? size().expandedTo(QSize(1, 1)) : logical_; }
+
 void PictureBox::ensureImage()
 {
-    const int k = renderScale_;
-    const QSize want(std::max(1, width()) * k, std::max(1, height()) * k);
-    if (!image_.isNull() && image_.width() >= want.width() && image_.height() >= want.height())
-        return;
     // Grow only: the drawing survives the window being made smaller and larger again.
-    QImage bigger(want.expandedTo(image_.size()), QImage::Format_RGB32);
-    bigger.setDevicePixelRatio(k);
-    bigger.fill(backColor);
-    if (!image_.isNull()) {
-        QPainter p(&bigger);
-        p.drawImage(0, 0, image_);
-    }
-    image_ = bigger;
-}
-
-void PictureBox::setRenderScale(int k)
-{
-    k = std::clamp(k, 1, 8);
-    if (k == renderScale_)
+    const QSize want = size().expandedTo(QSize(1, 1)).expandedTo(logical_);
+    const double k = renderScale();
+    if (!image_.isNull() && want == logical_ && image_.devicePixelRatio() == k)
         return;
-    // The drawing is not carried over: the caller redraws at the new scale.
-    renderScale_ = k;
-    image_ = QImage();
-    ensureImage();
+    rebuildImage(want, k);
 }
 
-void PictureBox::setupPainter(QPainter& p, const QColor& c, bool withFill, const QColor& fill) const
+void PictureBox::rebuildImage(QSize logical, double scale)
 {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    if (drawMode == DrawMode::NotXorPen)
-        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    QPen pen(c);
-    pen.setWidth(std::max(1, drawWidth));
-    pen.setStyle(drawWidth > 1 ? Qt::SolidLine : penStyleFor(drawStyle));
-    pen.setCapStyle(Qt::FlatCap);
-    p.setPen(pen);
-    p.setBrush(withFill ? QBrush(fill) : Qt::NoBrush);
+    QImage fresh(int(std::ceil(logical.width() * scale)), int(std::ceil(logical.height() * scale)),
+                 QImage::Format_RGB32);
+    fresh.setDevicePixelRatio(scale);
+    fresh.fill(clearColour_);
+    if (!image_.isNull()) {
+        QPainter p(&fresh);
+        if (image_.devicePixelRatio() == scale)
+            p.drawImage(0, 0, image_);  // only larger: the pixels as they are
+        else
+            render(p);  // another pixel ratio: the drawing made again
+    }
+    image_ = fresh;
+    logical_ = logical;
+}
+
+void PictureBox::draw(Stroke stroke)
+{
+    // A drawing that is never cleared (a trace growing for hours) would keep
+    // every stroke: past this many it is kept as pixels from then on.
+    constexpr std::size_t kMaxStrokes = 100000;
+    ensureImage();
+    {
+        QPainter p(&image_);
+        stroke(p);
+    }
+    if (strokes_.size() >= kMaxStrokes) {
+        flattened_ = image_;
+        strokes_.clear();
+    } else {
+        strokes_.push_back(std::move(stroke));
+    }
+    update();
+}
+
+void PictureBox::render(QPainter& p) const
+{
+    p.save();
+    p.fillRect(QRectF(QPointF(0, 0), QSizeF(drawingSize())), clearColour_);
+    if (!flattened_.isNull())
+        p.drawImage(QRectF(QPointF(0, 0), flattened_.deviceIndependentSize()), flattened_);
+    for (const Stroke& stroke : strokes_) {
+        p.save();
+        stroke(p);
+        p.restore();
+    }
+    p.restore();
+}
+
+QImage PictureBox::renderImage(double scale) const
+{
+    const QSize logical = size().expandedTo(QSize(1, 1));
+    QImage out(int(std::ceil(logical.width() * scale)), int(std::ceil(logical.height() * scale)),
+               QImage::Format_RGB32);
+    out.setDevicePixelRatio(scale);
+    QPainter p(&out);
+    render(p);
+    return out;
 }
 
 void PictureBox::cls()
 {
+    strokes_.clear();
+    flattened_ = QImage();
+    clearColour_ = backColor;
     ensureImage();
     image_.fill(backColor);
     currentX = 0;
@@ -112,8 +197,6 @@ void PictureBox::cls()
 
 void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& c, bool box, bool filled)
 {
-    ensureImage();
-    QPainter p(&image_);
     if (shapeLog) {
         DrawnShape d;
         d.kind = box ? (filled ? DrawnShape::FilledBox : DrawnShape::Box) : DrawnShape::Line;
@@ -126,32 +209,38 @@ void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& 
     const QPointF a(toPixelX(x1), toPixelY(y1));
     const QPointF b(toPixelX(x2), toPixelY(y2));
     if (box) {
-        QRectF r = QRectF(a, b).normalized();
+        const QRectF r = QRectF(a, b).normalized();
         if (filled) {
-            setupPainter(p, c, true, c);
-            p.setPen(Qt::NoPen);
-            p.drawRect(QRectF(r.topLeft(), r.size() + QSizeF(1, 1)));
+            const Ink k = ink(c, true, c);
+            draw([k, r](QPainter& p) {
+                k.apply(p);
+                p.setPen(Qt::NoPen);
+                p.drawRect(QRectF(r.topLeft(), r.size() + QSizeF(1, 1)));
+            });
         } else {
-            const bool fill = fillStyle == FillStyle::Solid;
-            setupPainter(p, c, fill, fillColor);
-            p.drawRect(r);
+            const Ink k = ink(c, fillStyle == FillStyle::Solid, fillColor);
+            draw([k, r](QPainter& p) {
+                k.apply(p);
+                p.drawRect(r);
+            });
         }
     } else {
-        setupPainter(p, c, false, c);
-        if (a == b)
-            p.drawPoint(a);
-        else
-            p.drawLine(a, b);
+        const Ink k = ink(c, false, c);
+        draw([k, a, b](QPainter& p) {
+            k.apply(p);
+            if (a == b)
+                p.drawPoint(a);
+            else
+                p.drawLine(a, b);
+        });
     }
     currentX = x2;
     currentY = y2;
-    update();
 }
 
 void PictureBox::circle(double x, double y, double radius, const QColor& c, double start, double end,
                         double aspect, bool arc)
 {
-    ensureImage();
     if (aspect <= 0)
         aspect = 1.0;
     // The radius is measured along the longer axis, in horizontal units.
@@ -172,30 +261,35 @@ void PictureBox::circle(double x, double y, double radius, const QColor& c, doub
     const QPointF centre(toPixelX(x), toPixelY(y));
     const QRectF rect(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
     const bool fill = fillStyle == FillStyle::Solid;
-    QPainter p(&image_);
-    setupPainter(p, c, fill, fillColor);
+    const Ink k = ink(c, fill, fillColor);
 
-    const bool whole = !arc && start == 0 && end == 0;
-    if (whole) {
-        p.drawEllipse(rect);
+    if (!arc && start == 0 && end == 0) {
+        draw([k, rect](QPainter& p) {
+            k.apply(p);
+            p.drawEllipse(rect);
+        });
     } else {
         const bool radii = start < 0 || end < 0;
-        double s = std::fabs(start);
-        double e = std::fabs(end);
-        double span = e - s;
+        const double s = std::fabs(start);
+        double span = std::fabs(end) - s;
         while (span <= 0)
             span += kTwoPi;
         while (span > kTwoPi)
             span -= kTwoPi;
-        const int qs = int(std::lround(s * 180.0 / M_PI * 16.0));
-        const int qspan = int(std::lround(span * 180.0 / M_PI * 16.0));
-        if (radii) {
-            p.drawPie(rect, qs, qspan);
-        } else {
+        const double sDeg = s * 180.0 / M_PI;
+        const double spanDeg = span * 180.0 / M_PI;
+        const int qs = int(std::lround(sDeg * 16.0));
+        const int qspan = int(std::lround(spanDeg * 16.0));
+        draw([k, rect, radii, fill, sDeg, spanDeg, qs, qspan](QPainter& p) {
+            k.apply(p);
+            if (radii) {
+                p.drawPie(rect, qs, qspan);
+                return;
+            }
             if (fill) {
                 QPainterPath path;
-                path.arcMoveTo(rect, s * 180.0 / M_PI);
-                path.arcTo(rect, s * 180.0 / M_PI, span * 180.0 / M_PI);
+                path.arcMoveTo(rect, sDeg);
+                path.arcTo(rect, sDeg, spanDeg);
                 path.closeSubpath();
                 p.save();
                 p.setPen(Qt::NoPen);
@@ -203,27 +297,36 @@ void PictureBox::circle(double x, double y, double radius, const QColor& c, doub
                 p.restore();
             }
             p.drawArc(rect, qs, qspan);
-        }
+        });
     }
     currentX = x;
     currentY = y;
-    update();
 }
 
 void PictureBox::print(const QString& text, bool newline)
 {
-    ensureImage();
     QFont f = font;
     f.setUnderline(fontUnderline);
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::TextAntialiasing, true);
-    if (drawMode == DrawMode::NotXorPen)
-        p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    p.setFont(f);
-    p.setPen(foreColor);
-    QFontMetricsF fm(f, &image_);
-    const QPointF at(toPixelX(currentX), toPixelY(currentY));
-    p.drawText(QPointF(at.x(), at.y() + fm.ascent()), text);
+    // Measured at 96 dpi whatever the output, so the layout is the same on
+    // every screen and page.
+    const QFontMetricsF fm(f, measuringDevice());
+    const QPointF at(toPixelX(currentX), toPixelY(currentY) + fm.ascent());
+    const QColor colour = foreColor;
+    const bool notXor = drawMode == DrawMode::NotXorPen;
+    draw([f, at, colour, notXor, text](QPainter& p) {
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        Ink::setMode(p, notXor);
+        // Point sizes are for 96 dpi: on a device of another resolution (a
+        // printer, whose painter is scaled to picture pixels) the face is
+        // made correspondingly smaller so the text keeps its place and width.
+        QFont face = f;
+        const int dpi = p.device()->logicalDpiY();
+        if (dpi > 0 && dpi != 96 && f.pointSizeF() > 0)
+            face.setPointSizeF(f.pointSizeF() * 96.0 / dpi);
+        p.setFont(face);
+        p.setPen(colour);
+        p.drawText(at, text);
+    });
     log_.push_back({currentX, currentY, text});
     if (newline) {
         currentX = 0;
@@ -231,7 +334,6 @@ void PictureBox::print(const QString& text, bool newline)
     } else {
         currentX += fm.horizontalAdvance(text) * unitsPerPixelX();
     }
-    update();
 }
 
 double PictureBox::textWidth(const QString& text) const
@@ -248,12 +350,9 @@ double PictureBox::textHeight(const QString&) const
 
 void PictureBox::paintPicture(const QImage& source, double x, double y, double w, double h)
 {
-    ensureImage();
-    QPainter p(&image_);
-    QRectF target(toPixelX(x), toPixelY(y), w < 0 ? source.width() : toPixelX(w),
-                  h < 0 ? source.height() : toPixelY(h));
-    p.drawImage(target, source);
-    update();
+    const QRectF target(toPixelX(x), toPixelY(y), w < 0 ? source.width() : toPixelX(w),
+                        h < 0 ? source.height() : toPixelY(h));
+    draw([source, target](QPainter& p) { p.drawImage(target, source); });
 }
 
 QImage PictureBox::image() const
@@ -263,9 +362,9 @@ QImage PictureBox::image() const
         blank.fill(backColor);
         return blank;
     }
-    const int k = renderScale_;
-    QImage out = image_.copy(0, 0, std::min(image_.width(), std::max(1, width()) * k),
-                             std::min(image_.height(), std::max(1, height()) * k));
+    const double k = image_.devicePixelRatio();
+    QImage out = image_.copy(0, 0, std::min(image_.width(), int(std::ceil(std::max(1, width()) * k))),
+                             std::min(image_.height(), int(std::ceil(std::max(1, height()) * k))));
     out.setDevicePixelRatio(k);
     return out;
 }

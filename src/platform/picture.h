@@ -7,7 +7,10 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
+
+class QPainter;
 
 namespace orr {
 
@@ -79,13 +82,24 @@ public:
     void paintPicture(const QImage& source, double x, double y, double w = -1, double h = -1);
 
     const std::vector<PrintedText>& printedTexts() const { return log_; }
-    // The drawing as it stands, at the picture's size in pixels times the render scale.
+    // The drawing as it stands, at the picture's size in pixels times the
+    // backing scale (its device pixel ratio says which).
     QImage image() const;
-    // Draws k times finer (for the printer): the image gets k x k pixels for
-    // every screen pixel, with the same layout, fonts and lines. Setting it
-    // clears the picture; the caller redraws.
-    void setRenderScale(int k);
-    int renderScale() const { return renderScale_; }
+    // Every call since the last Cls is kept, so the drawing can be made again
+    // at any resolution: on a screen of another pixel ratio, on a printer, as
+    // a larger PNG or as SVG vectors with real text. render() replays it onto
+    // a painter whose units are the picture's logical pixels.
+    void render(QPainter& p) const;
+    // The drawing made again at `scale` device pixels per logical pixel, at
+    // the picture's size.
+    QImage renderImage(double scale) const;
+    // The size the drawing covers, in logical pixels.
+    QSize drawingSize() const;
+    // Device pixels per logical pixel of the backing image: the screen's
+    // ratio, or a fixed scale set here (0 follows the screen again). The
+    // drawing is kept and made again at the new scale.
+    void setRenderScale(double k);
+    double renderScale() const;
     QSize pixelSize() const { return size(); }
 
     double toPixelX(double x) const;
@@ -103,13 +117,25 @@ protected:
     void mousePressEvent(QMouseEvent*) override;
 
 private:
+    // One drawing call, replayable on any painter in logical pixels.
+    using Stroke = std::function<void(QPainter&)>;
+    struct Ink;
+    Ink ink(const QColor& c, bool withFill, const QColor& fill) const;
+    // Draws the stroke on the backing image and keeps it for replay.
+    void draw(Stroke stroke);
     void ensureImage();
-    void setupPainter(class QPainter& p, const QColor& c, bool withFill, const QColor& fill) const;
+    void rebuildImage(QSize logical, double scale);
 
     double scaleW_ = 0;
     double scaleH_ = 0;
     QImage image_;
-    int renderScale_ = 1;
+    QSize logical_;  // the backing image's size in logical pixels
+    double fixedScale_ = 0;
+    QColor clearColour_ = Qt::white;
+    // A drawing too long to keep stroke by stroke is flattened into this
+    // image, which the replay then starts from.
+    QImage flattened_;
+    std::vector<Stroke> strokes_;
     std::vector<PrintedText> log_;
 };
 

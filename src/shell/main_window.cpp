@@ -16,6 +16,7 @@
 #include "platform/form.h"
 #include "shell/companion_windows.h"
 #include "shell/info_texts.h"
+#include "shell/output_menus.h"
 #include "shell/print_copy.h"
 #include "shell/search_steps.h"
 #include "shell/shell_actions.h"
@@ -202,6 +203,7 @@ void MainWindow::buildMenus()
     QAction* fwd = bar->addAction(QStringLiteral("Search   >"));
     fwd->setObjectName(QStringLiteral("SearchForward"));
     connect(fwd, &QAction::triggered, this, [] { searchForward(); });
+    addOutputMenus(this, bar);
 }
 
 void MainWindow::rebuildWindowList()

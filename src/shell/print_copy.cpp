@@ -9,8 +9,11 @@
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QPainter>
+#include <QPageSize>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
@@ -50,11 +53,11 @@ bool canAskTheLearner()
     return !messageBoxesSilent() && platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
 }
 
-// The printer a page goes to. Print prints straight away on the default
-// printer with its own settings, as the toolbar button promises. Where no
-// printer is configured at all, the learner gets the system print dialog
-// instead (it can print to a PDF file too); cancelling it, or running without
-// a screen to show it on, prints nothing, as a missing printer would.
+// The printer a page goes to without a preview: the default printer with its
+// own settings. Where no printer is configured at all, the learner gets the
+// system print dialog instead (it can print to a PDF file too); cancelling
+// it, or running without a screen to show it on, prints nothing, as a
+// missing printer would.
 std::unique_ptr<QPrinter> defaultPrinter()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
@@ -110,6 +113,19 @@ public:
         p_.restore();
     }
 
+    // A picture box's drawing made again on the page as lines, fills and real
+    // text, at 15 twips to the picture's pixel, clipped to the box.
+    void paintPicture(const PictureBox& picture, int x, int y)
+    {
+        const double pixel = dots(kTwipsPerPixel);
+        p_.save();
+        p_.translate(dots(x), dots(y));
+        p_.scale(pixel, pixel);
+        p_.setClipRect(QRectF(QPointF(0, 0), QSizeF(picture.size())));
+        picture.render(p_);
+        p_.restore();
+    }
+
 private:
     double dots(double twips) const { return twips * dotsPerTwip_; }
 
@@ -130,6 +146,28 @@ private:
     QPainter& p_;
     double dotsPerTwip_;
 };
+
+// The picture as an image and, beside it, its texts and the theory
+// paragraphs as plain text: a word processor pastes the image, a text
+// editor the words.
+QMimeData* pictureWithWords(const PictureBox& picture, const std::array<QString, 4>& theory)
+{
+    QStringList lines;
+    for (const PrintedText& t : picture.printedTexts())
+        if (!t.text.trimmed().isEmpty())
+            lines << t.text.trimmed();
+    QStringList paragraphs;
+    for (const QString& p : theory)
+        if (!p.trimmed().isEmpty())
+            paragraphs << p;
+    QString text = lines.join(QLatin1Char('\n'));
+    if (!paragraphs.isEmpty())
+        text += QStringLiteral("\n\n") + paragraphs.join(QStringLiteral("\n\n"));
+    auto* data = new QMimeData;
+    data->setImageData(picture.image());
+    data->setText(text);
+    return data;
+}
 
 }  // namespace
 
@@ -173,62 +211,81 @@ std::vector<PrintedLine> wrapParagraph(const QString& paragraph, int limit, int&
     return lines;
 }
 
-void printPage()
+void paintPage(QPainter& painter, const QPrinter& printer, PageParts parts)
 {
     SuiteState& s = suite();
     Form* w = s.currentWindow;
-    std::unique_ptr<QPrinter> own;
-    QPrinter* printer = g_printerOverride;
-    if (!printer) {
-        own = defaultPrinter();
-        printer = own.get();
+    TwipsPage pg(painter, printer.resolution());
+    pg.setFont(page::kCaptionSize);
+    if (w)
+        pg.print(page::kCaptionX, page::kCaptionY, w->caption());
+    pg.setFont(page::kNoticeSize);
+    pg.print(page::kNoticeX, page::kNoticeY, makersNotice());
+
+    if (PictureBox* picture = pictureOf(w, "Picture1"))
+        pg.paintPicture(*picture, page::kPictureX, page::kPictureY);
+    int y = page::kTheoryY;
+
+    pg.setFont(page::kParagraphSize);
+    for (const QString& paragraph : s.theory)
+        for (const PrintedLine& line : wrapParagraph(paragraph, page::kLineLimit, y))
+            pg.print(page::kParagraphX, line.y, line.text);
+
+    if (s.toolbarFlags.calcs)
+        if (PictureBox* calcbox = pictureOf(w, "Calcbox")) {
+            pg.paintPicture(*calcbox, page::kPictureX, y);
+            // Printing is done at the design size, where the box is drawn one to one.
+            y += calcbox->height() * kTwipsPerPixel;
+        }
+
+    if (parts == PageParts::WithGraph && s.toolbarFlags.graph) {
+        // The graph window left its chart on the clipboard; the hidden
+        // Printing window holds it on the way to the page.
+        const QImage chart = QApplication::clipboard()->image();
+        if (auto* holder = formAs<PrintingWindow>(QStringLiteral("Printing")); holder && !chart.isNull()) {
+            holder->Picture1->resize(chart.size());
+            holder->Picture1->cls();
+            holder->Picture1->paintPicture(chart, 0, 0);
+            pg.paintPicture(holder->Picture1->image(), page::kGraphX, page::kGraphY, page::kGraphWidth,
+                            page::kGraphHeight);
+        }
     }
-    // Every step below needs the printer; without one each of them does nothing.
+}
+
+namespace {
+void printOn(QPrinter& printer)
+{
     QPainter painter;
-    if (printer && painter.begin(printer)) {
-        TwipsPage pg(painter, printer->resolution());
-        pg.setFont(page::kCaptionSize);
-        if (w)
-            pg.print(page::kCaptionX, page::kCaptionY, w->caption());
-        pg.setFont(page::kNoticeSize);
-        pg.print(page::kNoticeX, page::kNoticeY, makersNotice());
-
-        if (PictureBox* picture = pictureOf(w, "Picture1")) {
-            // The diagram is drawn again, finer, at (nearly) the printer's own resolution.
-            const int fine = std::clamp(int(std::ceil(printer->resolution() / 96.0)), 1, 6);
-            picture->setRenderScale(fine);
-            callByName(w, QStringLiteral("results"));
-            pg.paintPicture(picture->image(), page::kPictureX, page::kPictureY);
-            picture->setRenderScale(1);
-            callByName(w, QStringLiteral("results"));
-        }
-        int y = page::kTheoryY;
-
-        pg.setFont(page::kParagraphSize);
-        for (const QString& paragraph : s.theory)
-            for (const PrintedLine& line : wrapParagraph(paragraph, page::kLineLimit, y))
-                pg.print(page::kParagraphX, line.y, line.text);
-
-        if (s.toolbarFlags.calcs)
-            if (PictureBox* calcbox = pictureOf(w, "Calcbox")) {
-                pg.paintPicture(calcbox->image(), page::kPictureX, y);
-                // Printing is done at the design size, where the box is drawn one to one.
-                y += calcbox->height() * kTwipsPerPixel;
-            }
-
-        if (s.toolbarFlags.graph) {
-            // The graph window left its chart on the clipboard; the hidden
-            // Printing window holds it on the way to the page.
-            const QImage chart = QApplication::clipboard()->image();
-            if (auto* holder = formAs<PrintingWindow>(QStringLiteral("Printing")); holder && !chart.isNull()) {
-                holder->Picture1->resize(chart.size());
-                holder->Picture1->cls();
-                holder->Picture1->paintPicture(chart, 0, 0);
-                pg.paintPicture(holder->Picture1->image(), page::kGraphX, page::kGraphY, page::kGraphWidth,
-                                page::kGraphHeight);
-            }
-        }
+    if (painter.begin(&printer)) {
+        paintPage(painter, printer, PageParts::WithGraph);
         painter.end();
+    }
+}
+
+// With a screen, Print shows the page as it will print first; the preview's
+// own Print button offers every printer, a PDF file among them.
+void previewAndPrint()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(QPrinter::HighResolution);
+    if (!info.isNull())
+        printer.setPrinterName(info.printerName());
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewDialog preview(&printer, MainWindow::instance());
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [](QPrinter* p) { printOn(*p); });
+    preview.exec();
+}
+}  // namespace
+
+void printPage()
+{
+    if (g_printerOverride) {
+        printOn(*g_printerOverride);
+    } else if (canAskTheLearner()) {
+        previewAndPrint();
+    } else if (const std::unique_ptr<QPrinter> printer = defaultPrinter()) {
+        printOn(*printer);
     }
     QApplication::clipboard()->clear();
 }
@@ -257,7 +314,7 @@ void copyToClipboard()
         if (PictureBox* picture = pictureOf(w, "Picture1")) {
             s.currentPicture = picture;
             if (!(w->name() == QLatin1String("GraphEditor") && copyChart(w)))
-                clipboard->setImage(picture->image());
+                clipboard->setMimeData(pictureWithWords(*picture, s.theory));
         }
         break;
     case 1:

@@ -5,12 +5,19 @@
 #include <QString>
 #include <memory>
 
+class QPainter;
 class QPrinter;
 
 namespace orr {
-// Prints the current window's page on the default printer (or on the
-// printer set by setPrinterOverride, such as a PDF file in batch mode).
+// Prints the current window's page: on the printer set by setPrinterOverride
+// (a PDF file in batch mode) when there is one, else through a print preview
+// when there is a screen to show it on, else on the default printer.
 void printPage();
+// Paints the current window's page (caption, notice, picture, theory
+// paragraphs, calculations and, when asked, the graph) on a painter that is
+// open on `printer`. The picture is drawn as vectors with real text.
+enum class PageParts { WithGraph, WithoutGraph };
+void paintPage(QPainter& painter, const QPrinter& printer, PageParts parts);
 // Copies the current copy source to the clipboard and resets it to the picture.
 void copyToClipboard();
 // The one-line notice printed on pages and copied pictures.

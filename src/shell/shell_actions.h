@@ -2,6 +2,8 @@
 // topic framework: the toolbar's visibility rules and the sponsor window's place.
 #pragma once
 
+#include <functional>
+
 namespace orr {
 
 class Form;
@@ -16,6 +18,10 @@ bool isToolWindow();
 // Shows or hides toolbar button 1..7.
 void setToolbarButtonVisible(int button, bool visible);
 bool toolbarButtonVisible(int button);
+// Redraws the window at its design size and zoom level 0, runs the action
+// (print, copy, export: every output is made at the one size), then restores
+// the learner's size and zoom and redraws again.
+void atDesignSize(Form* w, const std::function<void()>& action);
 // Keeps the sponsor window placed inside the main window.
 void placeSponsorWindow();
 

@@ -42,7 +42,8 @@ void showForm(const char* name)
     }
 }
 
-// Print and Copy redraw the window at its design size first, then restore it.
+}  // namespace
+
 void atDesignSize(Form* w, const std::function<void()>& action)
 {
     SuiteState& s = suite();
@@ -56,7 +57,6 @@ void atDesignSize(Form* w, const std::function<void()>& action)
     step([&] { w->setSize(s.savedWidth, s.savedHeight); });
     step([&] { callByName(w, QStringLiteral("results")); });
 }
-}  // namespace
 
 void MainWindow::Toolbar1_ButtonClick(int button)
 {
