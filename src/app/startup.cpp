@@ -13,6 +13,7 @@
 #include "platform/msgbox.h"
 #include "platform/title_bar_icons.h"
 #include "shell/main_window.h"
+#include "shell/settings.h"
 
 namespace orr {
 
@@ -50,8 +51,13 @@ int runSuite(int argc, char** argv)
     MainWindow::create(false);
     // --bench-startup: quit as soon as the first show of the main window and
     // the contents has been handled, so start-up can be timed as a whole process.
-    if (benchStartup)
+    // It leaves the learner's settings alone, like the batch mode.
+    if (benchStartup) {
         QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    } else {
+        restoreSettings();
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, [] { saveSettings(); });
+    }
     return app.exec();
 }
 
