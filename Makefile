@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: run test test-sanitize build deps configure bench clean
+.PHONY: run test test-sanitize build deps configure bench clean install
 
 deps:
 	@./scripts/install-deps.sh
@@ -38,6 +38,13 @@ test-sanitize: deps
 		-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
 	@cd $(SANITIZE_BUILD) && ulimit -s 65536 && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS)
+
+# Installs the suite as a desktop application under PREFIX: the program in
+# bin, the contents index in share/orrinvale, the desktop entry and the icon.
+PREFIX ?= $(HOME)/.local
+install: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target orrinvale
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done

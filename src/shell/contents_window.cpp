@@ -2,7 +2,9 @@
 #include "shell/contents_window.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -101,9 +103,14 @@ ContentsIndex& ContentsIndex::instance()
     return index;
 }
 
-QString ContentsIndex::defaultPath()
+QString ContentsIndex::defaultPath() { return indexPathFor(QCoreApplication::applicationDirPath()); }
+
+QString ContentsIndex::indexPathFor(const QString& programDir)
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/ComputingIndex.txt");
+    const QString installed = QDir::cleanPath(programDir + QStringLiteral("/../share/orrinvale/ComputingIndex.txt"));
+    if (QFileInfo::exists(installed))
+        return installed;
+    return programDir + QStringLiteral("/ComputingIndex.txt");
 }
 
 void ContentsIndex::load(const QString& path)

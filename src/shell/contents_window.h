@@ -45,8 +45,11 @@ class ContentsIndex {
 public:
     static constexpr int kMaxPosition = 400;
     static ContentsIndex& instance();
-    // "ComputingIndex.txt" in the program's own folder.
+    // "ComputingIndex.txt" where the program finds it: indexPathFor its own folder.
     static QString defaultPath();
+    // The index of a program in programDir: in ../share/orrinvale when the
+    // suite is installed there, otherwise beside the program (the build tree).
+    static QString indexPathFor(const QString& programDir);
 
     bool isLoaded() const { return loaded_; }
     // Fills positions 3, 4, ... up to the last index bound from the file's
