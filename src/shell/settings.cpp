@@ -125,12 +125,26 @@ void writeSettings(QSettings& store, const KeptSettings& kept)
 void applySettings(const KeptSettings& kept)
 {
     SuiteState& s = suite();
-    if (kept.topicSize) {
-        s.savedWidth = kept.topicSize->width();
-        s.savedHeight = kept.topicSize->height();
+    MainWindow* w = MainWindow::instance();
+    std::optional<QSize> topicSize = kept.topicSize;
+    std::optional<float> zoom = kept.zoomLevel;
+    // A topic size kept on a larger screen would not fit on this one: topics
+    // open at their design size, and unzoomed, as on a first run.
+    if (QScreen* screen = w ? w->screen() : nullptr; screen && topicSize) {
+        const QSize available = screen->availableGeometry().size();
+        if (twipsToPixels(topicSize->width()) > available.width() ||
+            twipsToPixels(topicSize->height()) > available.height()) {
+            topicSize.reset();
+            if (zoom && *zoom > 0)
+                zoom.reset();
+        }
     }
-    if (kept.zoomLevel)
-        s.zoomLevel = *kept.zoomLevel;
+    if (topicSize) {
+        s.savedWidth = topicSize->width();
+        s.savedHeight = topicSize->height();
+    }
+    if (zoom)
+        s.zoomLevel = *zoom;
     if (kept.contentsPosition) {
         // The search steps go on from here; the contents tree shows the entry
         // selected without opening it, so start-up stays as it always is.
@@ -141,7 +155,6 @@ void applySettings(const KeptSettings& kept)
                 c->TreeView1->scrollToItem(item);
             }
     }
-    MainWindow* w = MainWindow::instance();
     if (w && kept.maximised == false && kept.mainWindowSize) {
         QSize size = *kept.mainWindowSize;
         if (QScreen* screen = w->screen())

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
 #include "fake_topic.h"
+#include "suite_fixture.h"
 #include "shell/settings.h"
 
 namespace orr {
@@ -120,13 +122,21 @@ TEST_F(SettingsTest, AppliedToTheSuiteAndTakenFromIt)
     SuiteState& s = suite();
     const SuiteState before = s;
 
+    // A topic size kept on a larger screen than this one is not applied, nor is its zoom.
+    const QSize screen = test::mainWindow()->screen()->availableGeometry().size();
+    s.zoomLevel = 0;
     KeptSettings k;
-    k.topicSize = QSize(15660, 11200);
+    k.topicSize = QSize(11400, (screen.height() + 1) * kTwipsPerPixel);
     k.zoomLevel = 3;
+    applySettings(k);
+    EXPECT_EQ(s.savedWidth, before.savedWidth);
+    EXPECT_EQ(s.zoomLevel, 0.0f);
+
+    k.topicSize = QSize(11400, 8400);
     k.contentsPosition = 116;
     applySettings(k);
-    EXPECT_EQ(s.savedWidth, 15660);
-    EXPECT_EQ(s.savedHeight, 11200);
+    EXPECT_EQ(s.savedWidth, 11400);
+    EXPECT_EQ(s.savedHeight, 8400);
     EXPECT_EQ(s.zoomLevel, 3.0f);
     EXPECT_EQ(s.contentsPosition, 116);
     // The tree shows the entry (tree node n is position n + 1) and opens nothing.
@@ -134,7 +144,7 @@ TEST_F(SettingsTest, AppliedToTheSuiteAndTakenFromIt)
     EXPECT_EQ(contents->TreeView1->currentItem()->text(0), QStringLiteral("AND Gate Function"));
     EXPECT_EQ(s.currentWindow, nullptr);
     EXPECT_EQ(describe(currentSettings()).substr(describe(currentSettings()).find("topic=")),
-              "topic=15660x11200 zoom=3 pos=116");
+              "topic=11400x8400 zoom=3 pos=116");
 
     s.savedWidth = before.savedWidth;
     s.savedHeight = before.savedHeight;
