@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTimer>
 #include <algorithm>
 
@@ -165,6 +166,11 @@ void FormRegistry::attach(Form* f)
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWindowTitle(f->windowTitle());
     sub->setObjectName(f->name() + QStringLiteral("_frame"));
+    // The frame's own menu keeps no keys of its own: Ctrl+W is the main
+    // window's Close Window, and two actions on one key would fire neither.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* a : menu->actions())
+            a->setShortcuts({});
     area_->addSubWindow(sub);
     sub->hide();
     f->sub_ = sub;

@@ -22,6 +22,15 @@ const QPaintDevice* measuringDevice()
     return &device;
 }
 
+// An image k times finer than the screen says so in its resolution (96 dots
+// to the inch times k), so a word processor pastes it at the picture's size.
+void keepPrintedSize(QImage& image)
+{
+    const int dotsPerMetre = int(std::lround(96 / 0.0254 * image.devicePixelRatio()));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+}
+
 Qt::PenStyle penStyleFor(int drawStyle)
 {
     switch (drawStyle) {
@@ -177,6 +186,7 @@ QImage PictureBox::renderImage(double scale) const
     QImage out(int(std::ceil(logical.width() * scale)), int(std::ceil(logical.height() * scale)),
                QImage::Format_RGB32);
     out.setDevicePixelRatio(scale);
+    keepPrintedSize(out);
     QPainter p(&out);
     render(p);
     return out;
@@ -366,6 +376,7 @@ QImage PictureBox::image() const
     QImage out = image_.copy(0, 0, std::min(image_.width(), int(std::ceil(std::max(1, width()) * k))),
                              std::min(image_.height(), int(std::ceil(std::max(1, height()) * k))));
     out.setDevicePixelRatio(k);
+    keepPrintedSize(out);
     return out;
 }
 

@@ -10,7 +10,6 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <cmath>
 
 #include "platform/dialog_answers.h"
 #include "platform/form.h"
@@ -29,12 +28,8 @@ const QString kDialogTitle = QStringLiteral("Save Picture As");
 
 QByteArray pngBytes(const PictureBox& picture, double scale, QString& error)
 {
-    QImage image = picture.renderImage(scale);
-    // The image keeps the picture's printed size at every scale: 96 dots to
-    // the inch at 1x, 384 at 4x.
-    const int dotsPerMetre = int(std::lround(96 / 0.0254 * scale));
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
+    // Its resolution keeps the picture's printed size: 96 dots to the inch at 1x, 384 at 4x.
+    const QImage image = picture.renderImage(scale);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
