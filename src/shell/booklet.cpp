@@ -48,48 +48,36 @@ int printBooklet(QPrinter& printer, const BookletProgress& progress)
 {
     SuiteState& s = suite();
     Form* w = s.currentWindow;
-    if (!w)
-        return 0;
     const TopicInfo* topic = topicOf(w);
-    const int total = topic ? topic->examples : 1;
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!topic || !painter.begin(&printer))
         return 0;
+    const int total = topic->examples;
+    const int shown = s.selectedExample[size_t(topic->id)];
     int pages = 0;
-    if (!topic) {
-        if (!progress || progress(0, 1)) {
-            paintCurrentPage(w, painter, printer);
-            pages = 1;
-        }
-        painter.end();
-        return pages;
-    }
-    auto& selected = s.selectedExample[size_t(topic->id)];
-    const int shown = selected;
-    for (int e = 0; e < total; ++e) {
-        if (progress && !progress(e, total))
+    for (; pages < total; ++pages) {
+        if (progress && !progress(pages, total))
             break;
-        if (e > 0)
+        if (pages > 0)
             printer.newPage();
-        selected = e;
+        s.selectedExample[size_t(topic->id)] = pages;
         callByName(w, QStringLiteral("Proc_1"));
         paintCurrentPage(w, painter, printer);
-        ++pages;
     }
     painter.end();
-    selected = shown;
+    s.selectedExample[size_t(topic->id)] = shown;
     s.currentWindow = w;
     callByName(w, QStringLiteral("Proc_1"));
     callByName(w, QStringLiteral("TheoryButton"));
     if (progress)
-        progress(total, total);
+        progress(pages, total);
     return pages;
 }
 
 void printAllExamples()
 {
     Form* w = suite().currentWindow;
-    if (!w || messageBoxesSilent())
+    if (!topicOf(w) || messageBoxesSilent())
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));

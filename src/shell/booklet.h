@@ -12,9 +12,9 @@ namespace orr {
 // stops the booklet after the pages already printed.
 using BookletProgress = std::function<bool(int done, int total)>;
 
-// Prints the booklet on `printer` and returns the number of pages printed.
-// A window that is not a topic prints its one page. The topic is left on the
-// example it showed, redrawn with that example's start values.
+// Prints the booklet on `printer` and returns the number of pages printed:
+// none when the current window is not a topic (a tool has no examples). The
+// topic is left on the example it showed, redrawn with its start values.
 int printBooklet(QPrinter& printer, const BookletProgress& progress = {});
 
 // The File menu's "Print All Examples…": the printer dialog (a printer or a

@@ -252,7 +252,6 @@ void paintPage(QPainter& painter, const QPrinter& printer, PageParts parts)
     }
 }
 
-namespace {
 void printOn(QPrinter& printer)
 {
     QPainter painter;
@@ -262,6 +261,15 @@ void printOn(QPrinter& printer)
     }
 }
 
+std::unique_ptr<QPrintPreviewDialog> pagePreview(QPrinter& printer, QWidget* parent)
+{
+    auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    preview->setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested, [](QPrinter* p) { printOn(*p); });
+    return preview;
+}
+
+namespace {
 // With a screen, Print shows the page as it will print first; the preview's
 // own Print button offers every printer, a PDF file among them.
 void previewAndPrint()
@@ -271,10 +279,8 @@ void previewAndPrint()
     if (!info.isNull())
         printer.setPrinterName(info.printerName());
     printer.setPageSize(QPageSize(QPageSize::A4));
-    QPrintPreviewDialog preview(&printer, MainWindow::instance());
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [](QPrinter* p) { printOn(*p); });
-    preview.exec();
+    const std::unique_ptr<QPrintPreviewDialog> preview = pagePreview(printer, MainWindow::instance());
+    preview->exec();
 }
 }  // namespace
 

@@ -6,7 +6,9 @@
 #include <memory>
 
 class QPainter;
+class QPrintPreviewDialog;
 class QPrinter;
+class QWidget;
 
 namespace orr {
 // Prints the current window's page: on the printer set by setPrinterOverride
@@ -18,6 +20,11 @@ void printPage();
 // open on `printer`. The picture is drawn as vectors with real text.
 enum class PageParts { WithGraph, WithoutGraph };
 void paintPage(QPainter& painter, const QPrinter& printer, PageParts parts);
+// The current window's page, whole, on `printer`.
+void printOn(QPrinter& printer);
+// The print preview of the current window's page; its Print button prints
+// on the printer the learner picks.
+std::unique_ptr<QPrintPreviewDialog> pagePreview(QPrinter& printer, QWidget* parent);
 // Copies the current copy source to the clipboard and resets it to the picture.
 void copyToClipboard();
 // The one-line notice printed on pages and copied pictures.
