@@ -10,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <vector>
 
@@ -51,8 +53,16 @@ void findInContents(MainWindow* main)
     main->ContentsMenu_Click();
     if (Form* c = FormRegistry::instance().loadedForm(QStringLiteral("ComputingTreeIndex")))
         if (auto* box = c->findChild<QLineEdit*>(QStringLiteral("Text1"))) {
-            box->setFocus(Qt::ShortcutFocusReason);
-            box->selectAll();
+            // Activating the window gives its first control the focus once the
+            // event loop runs; the search box takes it after that.
+            auto focus = [box = QPointer<QLineEdit>(box)] {
+                if (box) {
+                    box->setFocus(Qt::ShortcutFocusReason);
+                    box->selectAll();
+                }
+            };
+            focus();
+            QTimer::singleShot(0, box, focus);
         }
 }
 

@@ -4,11 +4,13 @@
 #include "shell/picture_export.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <QSvgGenerator>
 
 #include "platform/dialog_answers.h"
@@ -127,12 +129,18 @@ void savePictureAs()
         d.setNameFilters({png1, png2, png4, svg});
         d.selectNameFilter(png2);
         d.setDefaultSuffix(QStringLiteral("png"));
+        // Pictures go to the pictures folder (else home, then where the last one
+        // went), named after the window.
+        static QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        d.setDirectory(QDir(folder).exists() ? folder : QDir::homePath());
+        d.selectFile(caption().simplified().replace(QLatin1Char('/'), QLatin1Char('-')));
         QObject::connect(&d, &QFileDialog::filterSelected, &d, [&d, svg](const QString& f) {
             d.setDefaultSuffix(f == svg ? QStringLiteral("svg") : QStringLiteral("png"));
         });
         if (d.exec() != QDialog::Accepted)
             return;
         file = d.selectedFiles().value(0);
+        folder = QFileInfo(file).absolutePath();
         const QString filter = d.selectedNameFilter();
         scale = filter == png4 ? 4 : filter == png2 ? 2 : 1;
     }

@@ -152,26 +152,46 @@ private:
 // editor the words.
 QMimeData* pictureWithWords(const PictureBox& picture, const std::array<QString, 4>& theory)
 {
-    QStringList lines;
+    // The notice printed on the copy goes last, not into the diagram's lines.
+    std::vector<PrintedText> texts;
     for (const PrintedText& t : picture.printedTexts())
-        if (!t.text.trimmed().isEmpty())
-            lines << t.text.trimmed();
-    QStringList paragraphs;
+        if (t.text != makersNotice())
+            texts.push_back(t);
+    QStringList parts{readingLines(texts, picture.textHeight() / 2).join(QLatin1Char('\n'))};
     for (const QString& p : theory)
         if (!p.trimmed().isEmpty())
-            paragraphs << p;
-    QString text = lines.join(QLatin1Char('\n'));
-    if (!paragraphs.isEmpty())
-        text += QStringLiteral("\n\n") + paragraphs.join(QStringLiteral("\n\n"));
+            parts << p;
+    parts << makersNotice();
     auto* data = new QMimeData;
     data->setImageData(picture.image());
-    data->setText(text);
+    data->setText(parts.join(QStringLiteral("\n\n")));
     return data;
 }
 
 }  // namespace
 
 QString makersNotice() { return QStringLiteral("Orrinvale V10 : free teaching software."); }
+
+QStringList readingLines(std::vector<PrintedText> texts, double tolerance)
+{
+    std::erase_if(texts, [](const PrintedText& t) { return t.text.trimmed().isEmpty(); });
+    std::stable_sort(texts.begin(), texts.end(), [](const PrintedText& a, const PrintedText& b) { return a.y < b.y; });
+    QStringList lines;
+    for (size_t first = 0; first < texts.size();) {
+        // A line takes every text that starts within the tolerance of its first one.
+        size_t end = first + 1;
+        while (end < texts.size() && texts[end].y - texts[first].y <= tolerance)
+            ++end;
+        std::stable_sort(texts.begin() + long(first), texts.begin() + long(end),
+                         [](const PrintedText& a, const PrintedText& b) { return a.x < b.x; });
+        QStringList cells;
+        for (size_t i = first; i < end; ++i)
+            cells << texts[i].text.trimmed();
+        lines << cells.join(QLatin1Char('\t'));
+        first = end;
+    }
+    return lines;
+}
 
 void setPrinterOverride(QPrinter* printer) { g_printerOverride = printer; }
 

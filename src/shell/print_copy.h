@@ -3,7 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
+#include <vector>
+
+#include "platform/picture.h"
 
 class QPainter;
 class QPrintPreviewDialog;
@@ -27,6 +31,10 @@ void printOn(QPrinter& printer);
 std::unique_ptr<QPrintPreviewDialog> pagePreview(QPrinter& printer, QWidget* parent);
 // Copies the current copy source to the clipboard and resets it to the picture.
 void copyToClipboard();
+// A picture's texts as a reader goes through them: top to bottom, texts that
+// start within `tolerance` of each other in height on one line, left to right
+// and separated by tabs (a truth table pastes as rows of cells).
+QStringList readingLines(std::vector<PrintedText> texts, double tolerance);
 // The one-line notice printed on pages and copied pictures.
 QString makersNotice();
 // Replaces the default printer for the next pages (nullptr restores it).

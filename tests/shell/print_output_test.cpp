@@ -65,5 +65,28 @@ TEST(PrintOutput, CancelledBookletStopsAfterThePagesDone)
     EXPECT_EQ(printBooklet(pdf, [](int done, int) { return done < 3; }), 3);
 }
 
+TEST(PrintOutput, PictureTextsReadAsLines)
+{
+    const struct {
+        const char* what;
+        std::vector<PrintedText> texts;
+        QStringList lines;
+    } cases[] = {
+        {"nothing", {}, {}},
+        {"blank texts are left out", {{5, 5, QStringLiteral("  ")}, {9, 9, QStringLiteral(" Q ")}}, {"Q"}},
+        // Drawn column by column, read row by row.
+        {"a table",
+         {{10, 20, "A"}, {10, 30, "0"}, {10, 40, "1"}, {30, 20, "Q"}, {30, 30, "1"}, {30, 40, "0"}},
+         {"A\tQ", "0\t1", "1\t0"}},
+        // A larger face starts a little higher on the same line.
+        {"small offsets stay on one line", {{50, 101, "0"}, {20, 98, "A"}, {80, 103, "1"}}, {"A\t0\t1"}},
+        {"a gap of more than the tolerance starts a line", {{0, 0, "Heading"}, {0, 6, "Body"}}, {"Heading", "Body"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(readingLines(c.texts, 5), c.lines);
+    }
+}
+
 }  // namespace
 }  // namespace orr
