@@ -50,8 +50,12 @@ int printBooklet(QPrinter& printer, const BookletProgress& progress)
     Form* w = s.currentWindow;
     const TopicInfo* topic = topicOf(w);
     QPainter painter;
-    if (!topic || !painter.begin(&printer))
+    if (!topic)
         return 0;
+    if (!painter.begin(&printer)) {
+        reportPrinterFailure(printer);
+        return 0;
+    }
     const int total = topic->examples;
     const int shown = s.selectedExample[size_t(topic->id)];
     int pages = 0;

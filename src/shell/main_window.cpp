@@ -31,7 +31,9 @@ MainWindow* g_main = nullptr;
 QIcon toolbarIcon(int button)
 {
     // Simple drawn images: a printer, two pages, a note, a calculator, a graph, minus and plus.
-    QPixmap pm(24, 24);
+    // Drawn three times finer than their 24-pixel size, so they stay sharp on HiDPI screens.
+    QPixmap pm(24 * 3, 24 * 3);
+    pm.setDevicePixelRatio(3);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);

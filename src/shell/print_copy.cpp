@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -275,10 +276,20 @@ void paintPage(QPainter& painter, const QPrinter& printer, PageParts parts)
 void printOn(QPrinter& printer)
 {
     QPainter painter;
-    if (painter.begin(&printer)) {
-        paintPage(painter, printer, PageParts::WithGraph);
-        painter.end();
+    if (!painter.begin(&printer)) {
+        reportPrinterFailure(printer);
+        return;
     }
+    paintPage(painter, printer, PageParts::WithGraph);
+    painter.end();
+}
+
+void reportPrinterFailure(const QPrinter& printer)
+{
+    const QString where =
+        printer.outputFileName().isEmpty() ? printer.printerName() : QFileInfo(printer.outputFileName()).fileName();
+    msgBox(QStringLiteral("Nothing could be printed on %1: the printer or file cannot be opened.").arg(where),
+           MsgButtons::Ok, QStringLiteral("Print"));
 }
 
 std::unique_ptr<QPrintPreviewDialog> pagePreview(QPrinter& printer, QWidget* parent)

@@ -24,8 +24,10 @@ void printPage();
 // open on `printer`. The picture is drawn as vectors with real text.
 enum class PageParts { WithGraph, WithoutGraph };
 void paintPage(QPainter& painter, const QPrinter& printer, PageParts parts);
-// The current window's page, whole, on `printer`.
+// The current window's page, whole, on `printer`; a printer or file that
+// cannot be opened is reported in a message box.
 void printOn(QPrinter& printer);
+void reportPrinterFailure(const QPrinter& printer);
 // The print preview of the current window's page; its Print button prints
 // on the printer the learner picks.
 std::unique_ptr<QPrintPreviewDialog> pagePreview(QPrinter& printer, QWidget* parent);
