@@ -91,16 +91,18 @@ struct PictureBox::Ink {
     }
 
     // The not-xor pen inverts what lies under it. Vector output (SVG, PDF) has
-    // no raster operations: there the stroke is drawn see-through instead, so
-    // what it covers stays readable.
+    // no raster operations: there lines and text draw plainly, and a filled
+    // bar (a highlighted row) becomes a frame, so what it covers stays readable.
+    static bool inverts(const QPainter& p)
+    {
+        // The PDF engine claims raster operations but ignores them: only the
+        // raster engine (an image) really inverts.
+        return p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    }
     static void setMode(QPainter& p, bool notXor)
     {
-        if (!notXor)
-            return;
-        if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        if (notXor && inverts(p))
             p.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-        else
-            p.setOpacity(0.5);
     }
 };
 
@@ -224,7 +226,12 @@ void PictureBox::line(double x1, double y1, double x2, double y2, const QColor& 
             const Ink k = ink(c, true, c);
             draw([k, r](QPainter& p) {
                 k.apply(p);
-                p.setPen(Qt::NoPen);
+                if (k.notXor && !Ink::inverts(p)) {
+                    p.setBrush(Qt::NoBrush);
+                    p.setPen(QPen(k.pen, 1.5));
+                } else {
+                    p.setPen(Qt::NoPen);
+                }
                 p.drawRect(QRectF(r.topLeft(), r.size() + QSizeF(1, 1)));
             });
         } else {

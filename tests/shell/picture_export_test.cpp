@@ -67,6 +67,26 @@ TEST(PictureExport, SvgIsVectorsWithThePicturesTexts)
     EXPECT_FALSE(text.contains(QStringLiteral("<image")));  // no embedded bitmap
 }
 
+TEST(PictureExport, AnInvertedBarFramesTheTextInVectors)
+{
+    // On screen the bar inverts the row under it; vectors cannot invert, and a
+    // solid bar would hide the row's text.
+    PictureBox p;
+    drawSample(p);
+    p.drawMode = DrawMode::NotXorPen;
+    p.line(10, 18, 200, 34, Qt::magenta, true, true);
+    p.drawMode = DrawMode::Copy;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("bar.svg"));
+    ASSERT_EQ(writePicture(p, file, 1, QString()), QString());
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("A AND B")));
+    EXPECT_FALSE(text.contains(QStringLiteral("fill=\"#ff00ff\"")));
+    EXPECT_TRUE(text.contains(QStringLiteral("stroke=\"#ff00ff\"")));
+}
+
 TEST(PictureExport, FailuresSayWhyAndLeaveNoFile)
 {
     PictureBox p;
