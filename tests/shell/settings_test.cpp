@@ -160,7 +160,8 @@ TEST_F(SettingsTest, CorruptUserFileIsIgnoredThenReplaced)
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("\x00\xff[Topic\nzoom=\x80\x81", 18));
+        static const char bytes[] = "\x00\xff[Topic\nzoom=\x80\x81";
+        f.write(bytes, sizeof bytes - 1);  // the leading zero byte included
     }
     SuiteState& s = suite();
     const SuiteState before = s;
