@@ -28,12 +28,14 @@ namespace orr {
 
 namespace {
 
-// 0 means the item is always offered; 1..7 the toolbar button it stands for.
+// One menu item: its caption (none for a separator), keys, the toolbar button
+// it stands for (1..7, or 0 for none), what it does, and when it can.
 struct Item {
     const char* caption;
     QList<QKeySequence> keys;
     int button;
     std::function<void(MainWindow*)> run;
+    std::function<bool()> available = {};
 };
 
 bool hasPicture()
@@ -73,10 +75,12 @@ const std::vector<Item>& fileItems()
     static const std::vector<Item> items = {
         {"Print…", {QKeySequence::Print}, 1, [](MainWindow* m) { toolbar(m, 1); }},
         {"Print All Examples…", {}, 1, [](MainWindow*) { printAllExamples(); }},
-        {"Save Picture As…", {QKeySequence(Qt::CTRL | Qt::Key_S)}, 0, [](MainWindow*) { savePictureAs(); }},
+        {"Save Picture As…", {QKeySequence(Qt::CTRL | Qt::Key_S)}, 0, [](MainWindow*) { savePictureAs(); },
+         hasPicture},
         {"Copy", {QKeySequence(Qt::CTRL | Qt::Key_C)}, 2, [](MainWindow* m) { toolbar(m, 2); }},
         {nullptr, {}, 0, {}},
-        {"Close Window", {QKeySequence(Qt::CTRL | Qt::Key_W)}, 0, closeActiveWindow},
+        {"Close Window", {QKeySequence(Qt::CTRL | Qt::Key_W)}, 0, closeActiveWindow,
+         [] { return suite().currentWindow != nullptr; }},
     };
     return items;
 }
@@ -96,54 +100,44 @@ const std::vector<Item>& viewItems()
     return items;
 }
 
-bool offered(const Item& item, const QString& caption)
+bool offered(const Item& item)
 {
     if (item.button > 0 && !toolbarButtonVisible(item.button))
         return false;
-    if (caption == QLatin1String("Save Picture As…"))
-        return hasPicture();
-    if (caption == QLatin1String("Close Window"))
-        return suite().currentWindow != nullptr;
-    return true;
+    return !item.available || item.available();
 }
 
 QMenu* buildMenu(MainWindow* main, const QString& title, const char* objectName, const std::vector<Item>& items)
 {
     auto* menu = new QMenu(title, main);
     menu->setObjectName(QLatin1String(objectName));
+    std::vector<std::pair<QAction*, const Item*>> entries;
     for (const Item& item : items) {
         if (!item.caption) {
             menu->addSeparator();
             continue;
         }
-        const QString caption = QString::fromUtf8(item.caption);
-        QAction* a = menu->addAction(caption);
+        QAction* a = menu->addAction(QString::fromUtf8(item.caption));
         a->setShortcuts(item.keys);
         a->setShortcutContext(Qt::ApplicationShortcut);
-        QObject::connect(a, &QAction::triggered, main, [main, &item, caption] {
-            if (offered(item, caption))
+        QObject::connect(a, &QAction::triggered, main, [main, &item] {
+            if (offered(item))
                 item.run(main);
         });
+        entries.emplace_back(a, &item);
     }
     // The menu greys what cannot be done now; the shortcuts stay live and
     // check again when pressed.
-    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, &items] {
-        const QList<QAction*> actions = menu->actions();
-        size_t i = 0;
-        for (QAction* a : actions) {
-            while (i < items.size() && !items[i].caption)
-                ++i;
-            if (a->isSeparator() || i >= items.size())
-                continue;
-            a->setEnabled(offered(items[i], a->text()));
-            ++i;
-        }
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [entries] {
+        for (const auto& [action, item] : entries)
+            action->setEnabled(offered(*item));
     });
-    QObject::connect(menu, &QMenu::aboutToHide, menu, [menu] {
-        for (QAction* a : menu->actions())
-            a->setEnabled(true);
+    QObject::connect(menu, &QMenu::aboutToHide, menu, [entries] {
+        for (const auto& entry : entries)
+            entry.first->setEnabled(true);
     });
-    // The View menu's items are also reached while its menu is shut.
+    // The main window holds the actions too, so their keys reach them wherever
+    // the focus is inside it.
     main->addActions(menu->actions());
     return menu;
 }
