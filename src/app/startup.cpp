@@ -42,6 +42,7 @@ int runSuite(int argc, char** argv)
     registerFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("Verdana"), 8));
     cacheTitleBarIcons();
+    useSuiteIcon();
 
     if (batchFile) {
         setMessageBoxesSilent(true);

@@ -4,8 +4,11 @@
 #include <QApplication>
 #include <QHash>
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QStyle>
+#include <QSvgRenderer>
 
 namespace orr {
 
@@ -36,6 +39,23 @@ void cacheTitleBarIcons()
 {
     // The proxy takes the current style over; the application owns the proxy.
     QApplication::setStyle(new TitleBarIconCache(QApplication::style()->name()));
+}
+
+void useSuiteIcon()
+{
+    QSvgRenderer svg(QStringLiteral(":/orrinvale.svg"));
+    if (!svg.isValid())
+        return;
+    QIcon icon;
+    for (int size : {16, 32, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        svg.render(&p);
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    QApplication::setWindowIcon(icon);
 }
 
 }  // namespace orr
