@@ -21,6 +21,7 @@
 #include "shell/print_copy.h"
 #include "shell/shell_actions.h"
 #include "state/suite_state.h"
+#include "topics/framework/topic_table.h"
 
 namespace orr {
 
@@ -100,8 +101,11 @@ bool exportCurrentPicture(const QString& file, double scale)
     Form* w = suite().currentWindow;
     PictureBox* picture = currentPicture1();
     QString error = QStringLiteral("The active window has no picture to save.");
+    auto write = [&] { error = writePicture(*picture, file, scale, caption()); };
+    // A topic is saved as it prints, at its design size; an editor's picture
+    // (a circuit, an equation) as it stands.
     if (w && picture)
-        atDesignSize(w, [&] { error = writePicture(*picture, file, scale, caption()); });
+        topicByName(w->name()) ? atDesignSize(w, write) : write();
     if (error.isEmpty())
         return true;
     msgBox(QStringLiteral("The picture could not be saved as %1.\n%2").arg(QFileInfo(file).fileName(), error),

@@ -14,7 +14,8 @@ class PictureBox;
 QString writePicture(const PictureBox& picture, const QString& file, double scale, const QString& title);
 
 // The File menu's "Save Picture As…": asks for a file and a format, redraws
-// the current window's picture at its design size and writes it. A failure
+// a topic's picture at its design size (an editor's stays as it is) and
+// writes it. A failure
 // is reported in a message box and leaves the window as it was.
 void savePictureAs();
 
